@@ -1,0 +1,54 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace forms {
+
+enum class Kind { Frame, TextBox, Label, CheckBox, OptionButton, ComboBox, PictureBox, Image };
+enum class Align { Left, Right, Center };
+
+struct Color {
+    int r = 0, g = 0, b = 0;
+    friend bool operator==(const Color&, const Color&) = default;
+};
+
+struct Font {
+    double points = 8.25;
+    bool bold = false;
+    std::string family = "Arial";
+};
+
+// One control as a layout table writes it. Positions are twips, relative to
+// the container (the window when `container` is empty).
+struct ControlDecl {
+    std::string name;
+    Kind kind = Kind::Label;
+    std::string container;
+    std::string text; // caption or initial text
+    int left = 0, top = 0, width = 0, height = 0;
+    Font font{};
+    std::optional<Color> foreColor{}; // toolkit default when empty
+    std::optional<Color> backColor{};
+    Align align = Align::Left;
+    bool wordWrap = false;
+    bool border = false;
+    int maxLength = 0; // typed characters; 0 is no limit
+    bool locked = false;
+    bool visible = true;
+    int value = 0;         // check box 0/1; option button 1 when selected
+    std::string picture{}; // picture name, drawn by the view
+    int tabIndex = -1;     // position in the tab sequence; -1 is none
+    std::string accessibleName{};
+    std::string accessibleDescription{};
+};
+
+struct FormDecl {
+    std::string name;
+    std::string caption;
+    int clientWidth = 0, clientHeight = 0; // twips
+    std::string icon;
+    std::vector<ControlDecl> controls;
+};
+
+} // namespace forms

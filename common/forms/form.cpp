@@ -1,0 +1,270 @@
+#include "form.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace forms {
+
+namespace {
+
+// Byte offset of the character with the given index in a UTF-8 text.
+std::size_t byteOffset(std::string_view text, int index) {
+    std::size_t i = 0;
+    for (int seen = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (seen == index) return i;
+            ++seen;
+        }
+    }
+    return text.size();
+}
+
+std::string utf8(int code) {
+    auto c = static_cast<unsigned>(code) & 0xFFFFu; // a 16-bit character code
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+std::function<void()> g_doEvents;
+
+} // namespace
+
+Screen& screen() {
+    static Screen s;
+    return s;
+}
+
+void DoEvents() {
+    if (g_doEvents) g_doEvents();
+}
+
+void setDoEventsHook(std::function<void()> hook) {
+    g_doEvents = std::move(hook);
+}
+
+Form::Form(const FormDecl& decl)
+    : name_(decl.name), caption_(decl.caption), icon_(decl.icon), clientWidth_(decl.clientWidth),
+      clientHeight_(decl.clientHeight) {
+    for (const auto& c : decl.controls) {
+        Control* container = c.container.empty() ? nullptr : &control(c.container);
+        controls_.push_back(std::make_unique<Control>(*this, c, container));
+    }
+}
+
+Control& Form::control(std::string_view name) {
+    for (auto& c : controls_)
+        if (c->name() == name) return *c;
+    throw std::out_of_range("no control " + std::string(name));
+}
+
+void Form::setLeft(int twips) {
+    left_ = twips;
+    notifyForm(FormProperty::Position);
+}
+
+void Form::setTop(int twips) {
+    top_ = twips;
+    notifyForm(FormProperty::Position);
+}
+
+void Form::show() {
+    if (!loaded_) {
+        loaded_ = true;
+        if (onLoad) onLoad();
+    }
+    if (!shown_) {
+        shown_ = true;
+        notifyForm(FormProperty::Shown);
+    }
+}
+
+void Form::setTopmost(bool on) {
+    topmost_ = on;
+    notifyForm(FormProperty::Topmost);
+}
+
+void Form::addObserver(FormObserver* observer) {
+    observers_.push_back(observer);
+}
+
+void Form::removeObserver(FormObserver* observer) {
+    std::erase(observers_, observer);
+}
+
+void Form::notify(Control& control, Property property) {
+    for (auto* o : observers_)
+        o->controlChanged(control, property);
+}
+
+void Form::notifyForm(FormProperty property) {
+    for (auto* o : observers_)
+        o->formChanged(property);
+}
+
+void Form::raise(Control& control, Event event, const std::function<void()>& handler) {
+    if (!handler) return;
+    ++depth_;
+    if (tracer_) tracer_(control, event, true, depth_);
+    struct Leave {
+        Form& f;
+        const Control& c;
+        Event e;
+        ~Leave() {
+            if (f.tracer_) f.tracer_(c, e, false, f.depth_);
+            --f.depth_;
+        }
+    } leave{*this, control, event};
+    handler();
+}
+
+void Form::raiseKeyPress(Control& control, int& code) {
+    if (!control.onKeyPress) return;
+    raise(control, Event::KeyPress, [&] { control.onKeyPress(code); });
+}
+
+bool Form::canFocus(const Control& control) const {
+    switch (control.kind()) {
+    case Kind::TextBox:
+    case Kind::CheckBox:
+    case Kind::OptionButton:
+    case Kind::ComboBox:
+        return shown_ && control.shownInForm();
+    default:
+        return false;
+    }
+}
+
+void Form::moveFocus(Control& target) {
+    if (!canFocus(target))
+        throw Failure("invalid procedure call: the control cannot take the focus");
+    if (focused_ == &target) return;
+    Control* old = focused_;
+    focused_ = &target;
+    for (auto* o : observers_)
+        o->focusMoved(focused_);
+    if (old) raise(*old, Event::LostFocus, old->onLostFocus);
+    raise(target, Event::GotFocus, target.onGotFocus);
+}
+
+template <class F> void Form::asUser(F&& f) {
+    // What no handler ignores ends the event handler, nothing more.
+    try {
+        f();
+    } catch (const Failure&) {
+    }
+}
+
+int Form::userKeyPress(Control& box, int code) {
+    asUser([&] {
+        int c = static_cast<std::int16_t>(code); // the event's signed 16-bit code
+        raiseKeyPress(box, c);
+        code = c;
+    });
+    return code;
+}
+
+bool Form::typedTextFits(const Control& box, std::string_view text) const {
+    return box.maxLength() <= 0 || characterCount(text) <= box.maxLength();
+}
+
+void Form::userEdit(Control& box, std::string text) {
+    asUser([&] {
+        box.writeText(std::move(text), true);
+        raise(box, Event::Change, box.onChange);
+    });
+}
+
+void Form::userType(Control& box, int code) {
+    if (box.kind() != Kind::TextBox && box.kind() != Kind::ComboBox) return;
+    code = userKeyPress(box, code);
+    if (code == 0 || box.locked()) return;
+    const std::string& t = box.text();
+    std::size_t from = byteOffset(t, box.selStart());
+    std::size_t to = byteOffset(t, box.selStart() + box.selLength());
+    int caret = box.selStart();
+    std::string edited;
+    if (code == 8) {
+        if (from == to) {
+            if (caret == 0) return;
+            --caret;
+            from = byteOffset(t, caret);
+        }
+        edited = t.substr(0, from) + t.substr(to);
+    } else {
+        edited = t.substr(0, from) + utf8(code) + t.substr(to);
+        if (!typedTextFits(box, edited)) return;
+        ++caret;
+    }
+    box.selStart_ = caret;
+    box.selLength_ = 0;
+    userEdit(box, std::move(edited));
+}
+
+void Form::userTypeText(Control& box, std::string_view characters) {
+    for (unsigned char c : characters)
+        userType(box, c);
+}
+
+void Form::userFocus(Control& control) {
+    if (canFocus(control)) asUser([&] { moveFocus(control); });
+}
+
+void Form::userTab(bool backwards) {
+    std::vector<Control*> stops;
+    for (auto& c : controls_) {
+        if (c->decl().tabIndex < 0 || !canFocus(*c)) continue;
+        // An option group is one stop: its selected button.
+        if (c->kind() == Kind::OptionButton && c->value() == 0) {
+            bool groupHasSelection = std::any_of(controls_.begin(), controls_.end(), [&](auto& o) {
+                return o->kind() == Kind::OptionButton && o->container() == c->container() &&
+                       o->value() != 0;
+            });
+            if (groupHasSelection) continue;
+        }
+        stops.push_back(c.get());
+    }
+    if (stops.empty()) return;
+    std::stable_sort(stops.begin(), stops.end(), [](Control* a, Control* b) {
+        return a->decl().tabIndex < b->decl().tabIndex;
+    });
+    auto it = std::find(stops.begin(), stops.end(), focused_);
+    std::size_t n = stops.size();
+    std::size_t next = 0;
+    if (it != stops.end()) {
+        auto i = static_cast<std::size_t>(it - stops.begin());
+        next = backwards ? (i + n - 1) % n : (i + 1) % n;
+    }
+    userFocus(*stops[next]);
+}
+
+void Form::userClick(Control& control) {
+    asUser([&] {
+        if (canFocus(control)) moveFocus(control);
+        if (control.kind() == Kind::CheckBox)
+            control.setValue(control.value() == 1 ? 0 : 1);
+        else if (control.kind() == Kind::OptionButton)
+            control.setValue(1);
+    });
+}
+
+void Form::userChoose(Control& combo, int index) {
+    if (index < 0 || index >= static_cast<int>(combo.items().size())) return;
+    asUser([&] {
+        combo.listIndex_ = index;
+        combo.writeText(combo.items()[static_cast<std::size_t>(index)], false);
+        notify(combo, Property::Selection);
+        raise(combo, Event::Click, combo.onClick);
+    });
+}
+
+} // namespace forms

@@ -1,0 +1,121 @@
+#pragma once
+#include "control.h"
+#include "declaration.h"
+
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+enum class Event { Change, Click, GotFocus, LostFocus, KeyPress };
+enum class FormProperty { Position, Shown, Topmost };
+
+// What the view listens to; every model change is announced here.
+class FormObserver {
+public:
+    virtual ~FormObserver() = default;
+    virtual void controlChanged(Control& control, Property property) = 0;
+    virtual void formChanged(FormProperty property) = 0;
+    virtual void focusMoved(Control* now) = 0;
+};
+
+// A window and its controls. The model is authoritative: the view mirrors
+// it and reports the user's input through the user* entry points.
+class Form {
+public:
+    explicit Form(const FormDecl& decl);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return name_; }
+    const std::string& caption() const { return caption_; }
+    const std::string& icon() const { return icon_; }
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+    // The window's outer size in twips; the frame is the window manager's, so
+    // the client area stands for it.
+    int width() const { return clientWidth_; }
+    int height() const { return clientHeight_; }
+    int left() const { return left_; }
+    int top() const { return top_; }
+    void setLeft(int twips);
+    void setTop(int twips);
+
+    Control& control(std::string_view name);
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+    // Loads the window (runs onLoad once) and shows it.
+    void show();
+    bool loaded() const { return loaded_; }
+    bool shown() const { return shown_; }
+    std::function<void()> onLoad;
+
+    bool topmost() const { return topmost_; }
+    void setTopmost(bool on);
+
+    Control* focused() const { return focused_; }
+
+    void addObserver(FormObserver* observer);
+    void removeObserver(FormObserver* observer);
+
+    // Sees every raised event, on entry and on exit, with the nesting depth
+    // (1 for an event raised by the user). For tests and checks.
+    using Tracer = std::function<void(const Control&, Event, bool entering, int depth)>;
+    void setTracer(Tracer tracer) { tracer_ = std::move(tracer); }
+    int eventDepth() const { return depth_; }
+
+    // --- the user's input; a failure that nothing ignores ends the handler.
+    // The control's KeyPress handler sees the code; 0 means cancelled.
+    int userKeyPress(Control& box, int code);
+    // Whether a typed edit leaves the text within the typing limit.
+    bool typedTextFits(const Control& box, std::string_view text) const;
+    // The user's edit of a text box's text.
+    void userEdit(Control& box, std::string text);
+    // Headless typing: KeyPress, limit and edit at the caret, as the view does.
+    void userType(Control& box, int code);
+    void userTypeText(Control& box, std::string_view characters);
+    // Focus moved by the user (click, Tab); ignored for controls that cannot
+    // take it.
+    void userFocus(Control& control);
+    void userTab(bool backwards = false);
+    // A click on a check box or option button (takes the focus first).
+    void userClick(Control& control);
+    // The user chooses a line of a combo box's list.
+    void userChoose(Control& combo, int index);
+
+    // --- used by Control
+    void notify(Control& control, Property property);
+    void raise(Control& control, Event event, const std::function<void()>& handler);
+    void raiseKeyPress(Control& control, int& code);
+    void moveFocus(Control& target); // fails on hidden controls or a hidden window
+    bool canFocus(const Control& control) const;
+
+private:
+    void notifyForm(FormProperty property);
+    template <class F> void asUser(F&& f);
+
+    std::string name_, caption_, icon_;
+    int clientWidth_, clientHeight_;
+    int left_ = 0, top_ = 0;
+    bool loaded_ = false, shown_ = false, topmost_ = false;
+    std::vector<std::unique_ptr<Control>> controls_;
+    Control* focused_ = nullptr;
+    std::vector<FormObserver*> observers_;
+    Tracer tracer_;
+    int depth_ = 0;
+};
+
+// The screen the windows live on, in twips (set by the view at start).
+struct Screen {
+    int width = 15360;
+    int height = 11520;
+};
+Screen& screen();
+
+// Runs pending events of the toolkit; headless, whatever a test installed.
+void DoEvents();
+void setDoEventsHook(std::function<void()> hook);
+
+} // namespace forms

@@ -1,0 +1,227 @@
+#include "conversions.h"
+
+#include "failure.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace value {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The number's grammar, checked by hand so that from_chars never sees
+// anything it would accept beyond it (hexadecimal, "inf", "nan").
+struct Scanned {
+    bool negative = false;
+    std::string plain;           // digits with "." for from_chars, exponent included
+    long firstDigitExponent = 0; // decimal exponent of the first non-zero digit
+    bool allZero = true;
+};
+
+std::optional<Scanned> scan(std::string_view t) {
+    std::size_t b = 0, e = t.size();
+    while (b < e && isBlank(t[b]))
+        ++b;
+    while (e > b && isBlank(t[e - 1]))
+        --e;
+    t = t.substr(b, e - b);
+    Scanned s;
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) s.negative = t[i++] == '-';
+    int digits = 0;
+    bool comma = false;
+    long intDigits = 0;    // digits before the comma
+    long leadingZeros = 0; // zeros before the first non-zero digit
+    for (; i < t.size(); ++i) {
+        char c = t[i];
+        if (isDigit(c)) {
+            ++digits;
+            if (!comma) ++intDigits;
+            if (c != '0')
+                s.allZero = false;
+            else if (s.allZero)
+                ++leadingZeros;
+            s.plain += c;
+        } else if (c == ',' && !comma) {
+            comma = true;
+            s.plain += '.';
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    long exponent = 0;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+        s.plain += 'e';
+        ++i;
+        bool expNegative = false;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+            expNegative = t[i] == '-';
+            s.plain += t[i++];
+        }
+        std::size_t expStart = i;
+        for (; i < t.size() && isDigit(t[i]); ++i) {
+            s.plain += t[i];
+            if (exponent < 100000) exponent = exponent * 10 + (t[i] - '0');
+        }
+        if (i == expStart) return std::nullopt;
+        if (expNegative) exponent = -exponent;
+    }
+    if (i != t.size()) return std::nullopt;
+    s.firstDigitExponent = exponent + intDigits - leadingZeros - 1;
+    return s;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+    auto s = scan(text);
+    if (!s) return std::nullopt;
+    double d = 0;
+    const char* first = s->plain.data();
+    const char* last = first + s->plain.size();
+    auto [ptr, ec] = std::from_chars(first, last, d);
+    if (ec == std::errc::result_out_of_range) {
+        // Too small to be told from zero reads as zero; too large fails.
+        if (s->allZero || s->firstDigitExponent < 0)
+            d = 0;
+        else
+            return std::nullopt;
+    } else if (ec != std::errc() || ptr != last || !std::isfinite(d)) {
+        return std::nullopt;
+    }
+    return s->negative ? -d : d;
+}
+
+double toNumber(std::string_view text) {
+    if (auto d = parseNumber(text)) return *d;
+    throw Failure("type mismatch");
+}
+
+std::string numberToText(double number) {
+    if (std::isnan(number)) return "NaN"; // never produced by checked arithmetic; kept readable
+    if (std::isinf(number)) return number > 0 ? "Inf" : "-Inf";
+    if (number == 0) return "0";
+    // Fifteen significant digits decide the text, and also the exponent
+    // after rounding (999999999999999.9 is shown as 1E+15).
+    std::array<char, 40> buf{};
+    auto r = std::to_chars(buf.data(), buf.data() + buf.size(), number,
+                           std::chars_format::scientific, 14);
+    std::string_view sci(buf.data(), static_cast<std::size_t>(r.ptr - buf.data()));
+    bool negative = sci.front() == '-';
+    if (negative) sci.remove_prefix(1);
+    std::size_t ePos = sci.find('e');
+    std::string digits;
+    for (char c : sci.substr(0, ePos))
+        if (isDigit(c)) digits += c;
+    int exponent = std::atoi(std::string(sci.substr(ePos + 1)).c_str());
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out = negative ? "-" : "";
+    if (exponent >= 15 || exponent < -4) {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += ',';
+            out += digits.substr(1);
+        }
+        out += exponent < 0 ? "E-" : "E+";
+        int magnitude = std::abs(exponent);
+        if (magnitude < 10) out += '0';
+        out += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        out += "0,";
+        out += std::string(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+    } else {
+        std::size_t intLen = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= intLen) {
+            out += digits;
+            out += std::string(intLen - digits.size(), '0');
+        } else {
+            out += digits.substr(0, intLen);
+            out += ',';
+            out += digits.substr(intLen);
+        }
+    }
+    return out;
+}
+
+double val(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    std::string plain;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    bool point = false;
+    int digits = 0;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (isDigit(c)) {
+            plain += c;
+            ++digits;
+        } else if (c == '.' && !point) {
+            point = true;
+            plain += c;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return 0;
+    // An exponent counts only when digits follow it.
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        std::size_t j = i + 1;
+        std::string exp = "e";
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) exp += text[j++];
+        std::size_t start = j;
+        while (j < text.size() && isDigit(text[j]))
+            exp += text[j++];
+        if (j > start) plain += exp;
+    }
+    double d = 0;
+    auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), d);
+    if (ec == std::errc::result_out_of_range) throw Failure("overflow");
+    return negative ? -d : d;
+}
+
+double intFloor(double number) {
+    return std::floor(number);
+}
+
+std::int32_t nearInt(double number) {
+    if (!std::isfinite(number)) throw Failure("overflow");
+    double r = std::nearbyint(number); // default rounding mode: ties to even
+    if (r < std::numeric_limits<std::int32_t>::min() ||
+        r > std::numeric_limits<std::int32_t>::max())
+        throw Failure("overflow");
+    return static_cast<std::int32_t>(r);
+}
+
+namespace {
+double checkedResult(double r, const char* what) {
+    if (!std::isfinite(r)) throw Failure(what);
+    return r;
+}
+} // namespace
+
+double checkedDiv(double a, double b) {
+    return checkedResult(a / b, "division by zero");
+}
+double checkedMul(double a, double b) {
+    return checkedResult(a * b, "overflow");
+}
+double checkedAdd(double a, double b) {
+    return checkedResult(a + b, "overflow");
+}
+
+} // namespace value
