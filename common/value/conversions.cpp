@@ -92,10 +92,16 @@ std::optional<double> parseNumber(std::string_view text) {
     auto [ptr, ec] = std::from_chars(first, last, d);
     if (ec == std::errc::result_out_of_range) {
         // Too small to be told from zero reads as zero; too large fails.
-        if (s->allZero || s->firstDigitExponent < 0)
+        if (s->allZero || s->firstDigitExponent < 0) {
             d = 0;
-        else
-            return std::nullopt;
+        } else {
+            // The 15-digit text of the largest double lies just above it;
+            // such texts read back as the largest double, larger ones fail.
+            long double wide = 0;
+            auto w = std::from_chars(first, last, wide);
+            if (w.ec != std::errc() || wide > 1.79769313486232e308L) return std::nullopt;
+            d = std::numeric_limits<double>::max();
+        }
     } else if (ec != std::errc() || ptr != last || !std::isfinite(d)) {
         return std::nullopt;
     }
