@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# Real key events into the running Rastomat window, results read back from
+# the model echo (CALC_ECHO_MODEL=1): a new height in scan mode with the
+# proportions locked, then a new width in print mode, including keys that the
+# field refuses.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+[[ -x "${RASTOMAT:-}" ]] || fail "RASTOMAT does not name the built program"
+require_commands python3
+
+# The expected texts, worked out here from the calculator's rules: pixels are
+# floored, centimetres and megabytes cut to two decimals (raised by 0,01 only
+# when the third decimal is above 5), 2.540066525552 cm per inch, and the
+# ratios stored at start from 768 x 1024 pixels and 9,75 x 13 cm.
+expectations() {
+    python3 - "$@" <<'EOF'
+import math, sys
+
+CM_PER_INCH = 2.540066525552
+BYTES_PER_PIXEL = 3.001165501166
+
+def text(x):
+    s = "%.15g" % x
+    if "e" in s or "E" in s:
+        raise SystemExit("unexpected exponent in " + s)
+    if "." in s:
+        s = s.rstrip("0").rstrip(".")
+    return s.replace(".", ",")
+
+def number(t):
+    return float(t.replace(",", "."))
+
+def round_two(x):
+    t = text(x)
+    if "," not in t:
+        return t
+    whole, decimals = t.split(",")
+    if len(decimals) < 3:
+        return t
+    cut = whole + "," + decimals[:2]
+    return text(number(cut) + 0.01) if int(decimals[2]) > 5 else cut
+
+def file_size(width, height):
+    b = width * height * BYTES_PER_PIXEL
+    if b >= 1e6:
+        return round_two(b / 1e6) + " Mb"
+    if b >= 1000:
+        return "%d kB" % math.floor(b / 1000)
+    raise SystemExit("small pictures are not used here")
+
+case = sys.argv[1]
+if case == "scan-height":
+    # Text3 <- typed height; Text4 from the cm ratio, then both pixel sizes.
+    height = number(sys.argv[2])
+    text4 = round_two(height * (13 / 9.75))
+    text2 = math.floor(200 / CM_PER_INCH * number(text4))
+    text1 = math.floor(200 / CM_PER_INCH * height)
+    values = {"Text3.Text": sys.argv[2], "Text4.Text": text4,
+              "Text2.Text": text2, "Text1.Text": text1,
+              "Label14.Caption": text4, "Label16.Caption": text2,
+              "Label15.Caption": text1, "Label10.Caption": sys.argv[2],
+              "Label12.Caption": file_size(text2, text1)}
+elif case == "print-width":
+    # Text2 <- typed width; Text1 from the pixel ratio, then both cm sizes.
+    width = int(sys.argv[2])
+    text1 = math.floor(width * (768 / 1024))
+    text3 = round_two(text1 / 200 * CM_PER_INCH)
+    text4 = round_two(width / 200 * CM_PER_INCH)
+    values = {"Text2.Text": width, "Text1.Text": text1,
+              "Text3.Text": text3, "Text4.Text": text4,
+              "Label16.Caption": width, "Label15.Caption": text1,
+              "Label10.Caption": text3, "Label14.Caption": text4,
+              "Label12.Caption": file_size(width, text1)}
+else:
+    raise SystemExit("unknown case " + case)
+for key, value in values.items():
+    print("%s=%s" % (key, value))
+EOF
+}
+
+# check_all EXPECTATIONS WAIT: every KEY=VALUE line must be the last echo of
+# KEY; with WAIT, waits for it first.
+check_all() {
+    local key value
+    while IFS= read -r line; do
+        key="${line%%=*}"
+        value="${line#*=}"
+        if [[ "$2" == wait ]]; then
+            expect_echo "$program_out" "$key" "$value"
+        else
+            assert_echo "$program_out" "$key" "$value"
+        fi
+    done <<<"$1"
+}
+
+# settle_and_check EXPECTATIONS: waits for all, lets the cascade finish and
+# checks that nothing moved afterwards.
+settle_and_check() {
+    check_all "$1" wait
+    sleep 0.5
+    check_all "$1" now
+}
+
+start_x 1280x1024x24
+CALC_ECHO_MODEL=1 start_program rastomat "$RASTOMAT"
+id="$(wait_window "Brixtel Rastomat" 20)"
+expect_echo "$program_out" window shown
+expect_echo "$program_out" focus Text3
+x xdotool windowactivate --sync "$id" >/dev/null 2>&1 || x xdotool windowfocus --sync "$id"
+
+# (a) Scan mode, proportions locked, focus in the height in cm: replace the
+# whole text with a new height.
+scan="$(expectations scan-height 5)"
+x xdotool key --clearmodifiers ctrl+a
+x xdotool type --delay 60 "5"
+settle_and_check "$scan"
+note "scan mode, new height 5 cm: $(tr '\n' ' ' <<<"$scan")"
+
+# (b) Print mode: a click on "Ausgabe (Print)" moves the focus to Text1; Tab
+# goes on to the width, which is then typed anew.
+# Option2 lies at (3030, 705) inside Frame3 at (120, 1920), in twips.
+x xdotool mousemove --window "$id" $(((120 + 3030) / 15 + 30)) $(((1920 + 705) / 15 + 12)) click 1
+expect_echo "$program_out" focus Text1
+x xdotool key --clearmodifiers Tab
+expect_echo "$program_out" focus Text2
+x xdotool key --clearmodifiers ctrl+a
+x xdotool type --delay 60 "1234"
+print="$(expectations print-width 1234)"
+settle_and_check "$print"
+note "print mode, new width 1234 px: $(tr '\n' ' ' <<<"$print")"
+
+# A fifth digit, a full stop and a letter are refused; the Backspace after
+# them shows that they were processed and took nothing away.
+x xdotool type --delay 60 "5.x"
+x xdotool key --clearmodifiers BackSpace
+refused="$(expectations print-width 123)"
+settle_and_check "$refused"
+note "refused keys, then Backspace: $(tr '\n' ' ' <<<"$refused")"
+note "PASS"
