@@ -9,7 +9,6 @@ pixels. Only the classic 16-colour palette is used; "None" is transparent.
 Run from anywhere:  python3 scripts/draw_pictures.py
 """
 
-import math
 import os
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -67,9 +66,6 @@ class Canvas:
             for x in range(max(0, round(x0 * s)), min(self.w, round(x1 * s)))
         }
 
-    def ellipse(self, cx, cy, rx, ry):
-        return self._sample(lambda x, y: ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1.0)
-
     def round_rect(self, x0, y0, x1, y1, r):
         def inside(x, y):
             if not (x0 <= x <= x1 and y0 <= y <= y1):
@@ -94,15 +90,6 @@ class Canvas:
 
         return self._sample(inside)
 
-    def segment(self, x0, y0, x1, y1, width):
-        def inside(x, y):
-            dx, dy = x1 - x0, y1 - y0
-            length2 = dx * dx + dy * dy
-            t = 0.0 if length2 == 0 else max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / length2))
-            return math.hypot(x - (x0 + t * dx), y - (y0 + t * dy)) <= width / 2 + 1e-9
-
-        return self._sample(inside)
-
     def erode(self, mask, times=1):
         for _ in range(times):
             mask = {
@@ -115,9 +102,6 @@ class Canvas:
     def border(self, mask, thickness):
         """The outer `thickness` device pixels of a mask."""
         return mask - self.erode(mask, thickness)
-
-    def shift(self, mask, dx, dy):
-        return {(x + dx, y + dy) for (x, y) in mask}
 
     # --- painting ---------------------------------------------------------
 
@@ -219,13 +203,13 @@ def scanner(s):
     side = c.polygon([(24, 21), (29, 16), (29, 23), (24, 28)]) - front
     solid(c, [(lid, "silver", False), (top, "silver", False), (side, "gray", True), (front, "silver", True)])
     c.paint(c.border(lid, s), "black")
-    c.paint(pad, "white")
+    c.paint(pad, "white")  # shaded along its lower and right edge
     c.paint(c.border(pad, 1) & c.polygon([(8, 15), (28, 15), (28, 14), (8, 14)]), "gray")
     c.paint(c.polygon([(26.9, 15), (28, 15), (29.9, 3.5), (28.9, 3.5)]) & pad, "silver")
     glass = c.polygon([(4.5, 20), (21.5, 20), (25, 17), (8, 17)])
     c.paint(glass, "teal")
     c.paint(glass & c.polygon([(8.5, 20), (10.5, 20), (14, 17), (12, 17)]), "aqua")
-    # The scanning light shining up from the glass.
+    # Front: a groove, the paper guide and the power light.
     c.paint(c.rect(3, 23, 22, 24 if s == 1 else 23.5), "gray")
     c.paint(c.rect(3, 25, 8, 26), "black")
     c.paint(c.rect(19, 25, 21, 26), "lime")
@@ -239,14 +223,14 @@ def printer(s):
     sheet = c.polygon([(9, 14), (23, 14), (25, 1), (11, 1)])
     c.shape(sheet, "white")
     for y in (4, 6, 8):
-        x = 12.5 + (14 - y) * 2 / 13 - 1.5
-        c.paint(c.rect(x + 1, y, x + 10, y + 1 if s == 1 else y + 0.5), "gray")
+        x = 12 + (14 - y) * 2 / 13  # follows the slant of the sheet
+        c.paint(c.rect(x, y, x + 9, y + 1 if s == 1 else y + 0.5), "gray")
     # Body.
     top = c.polygon([(2, 16), (25, 16), (30, 11), (7, 11)])
     front = c.rect(2, 15, 26, 25)
     side = c.polygon([(25, 16), (30, 11), (30, 20), (25, 25)]) - front
     solid(c, [(top, "silver", False), (side, "gray", True), (front, "silver", True)])
-    c.paint(c.polygon([(8, 14.5), (22, 14.5), (24, 12.5), (10, 12.5)]), "gray")
+    c.paint(c.polygon([(8, 14.5), (22, 14.5), (24, 12.5), (10, 12.5)]), "gray")  # feeder slot
     c.paint(c.rect(3, 24, 25, 25) & c.erode(front, s), "gray")
     # Printed page coming out of the slot in the front.
     c.paint(c.rect(5, 19, 23, 20), "black")
@@ -255,7 +239,7 @@ def printer(s):
     for y in (22, 24, 26, 28):
         inset = (y - 19) * 2 / 13
         c.paint(c.rect(8.5 - inset, y, 19.5 + inset - (4 if y == 28 else 0), y + 1 if s == 1 else y + 0.5), "navy")
-    c.paint(c.rect(22, 17, 24, 18), "lime")
+    c.paint(c.rect(22, 17, 24, 18), "lime")  # power light
     return c
 
 
