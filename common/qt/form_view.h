@@ -5,9 +5,14 @@
 #include <QWidget>
 
 #include <map>
+#include <memory>
 #include <string>
 
+class QButtonGroup;
+
 namespace qtview {
+
+class ModelEcho;
 
 // Pictures by name. Each program registers its own before it builds views.
 void addPicture(const std::string& name, const QPixmap& pixmap);
@@ -23,14 +28,37 @@ public:
     ~FormView() override;
 
     QWidget* widgetFor(const std::string& controlName) const;
+    // The control a widget (or a widget inside it) stands for; null if none.
+    forms::Control* controlFor(const QWidget* widget) const;
+
+protected:
+    // Tab and Shift+Tab: the model knows the tab stops (hidden controls, the
+    // option group as one stop).
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void controlChanged(forms::Control& control, forms::Property property) override;
     void formChanged(forms::FormProperty property) override;
     void focusMoved(forms::Control* now) override;
 
+    QWidget* createWidget(forms::Control& control, QWidget* parent);
+    void connectInput(forms::Control& control, QWidget* widget);
+    void setTabOrder();
+    void apply(forms::Control& control, forms::Property property);
+    void applyText(forms::Control& control, QWidget* widget);
+    void applyCaption(forms::Control& control, QWidget* widget);
+    void applyValue(forms::Control& control);
+    void applyCombo(forms::Control& control, QWidget* widget);
+    void applyTopmost();
+    void onFocusChanged(QWidget* old, QWidget* now);
+
     forms::Form& form_;
     std::map<const forms::Control*, QWidget*> widgets_;
+    std::map<const QWidget*, forms::Control*> controls_;
+    std::map<const forms::Control*, QButtonGroup*> optionGroups_; // by container
+    std::unique_ptr<ModelEcho> echo_;
+    QMetaObject::Connection focusConnection_;
+    Qt::FocusReason modelFocusReason_ = Qt::OtherFocusReason;
 };
 
 // Connects the forms layer to the running application: the screen size and

@@ -1,0 +1,29 @@
+#pragma once
+#include "forms/control.h"
+
+#include <QLineEdit>
+
+namespace qtview {
+
+// The line edit of a text box (and of a combo box's edit part). A typed
+// character goes to the control's KeyPress handler first, then through the
+// typing length limit, and only then into the widget; keys that deliver no
+// character and the clipboard shortcuts are left alone.
+class FieldEdit : public QLineEdit {
+public:
+    FieldEdit(forms::Control& control, QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    // The characters that survive KeyPress (a handler may also replace one).
+    QString filtered(const QString& typed);
+    // Whether inserting `typed` in place of the selection keeps the limit.
+    bool fits(const QString& typed) const;
+
+    forms::Control& control_;
+};
+
+} // namespace qtview

@@ -1,0 +1,17 @@
+#include "form_view.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace qtview {
+
+void connectToolkit() {
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect r = s->geometry();
+        forms::screen() = {r.width() * 15, r.height() * 15};
+    }
+    forms::setDoEventsHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+}
+
+} // namespace qtview
