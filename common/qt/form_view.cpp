@@ -334,7 +334,9 @@ void FormView::applyValue(Control& c) {
     // refuse to clear the selected button on its own.
     for (const auto& other : form_.controls()) {
         if (other->kind() != Kind::OptionButton || other->container() != c.container()) continue;
-        auto* button = static_cast<QAbstractButton*>(widgets_.at(other.get()));
+        auto it = widgets_.find(other.get());
+        if (it == widgets_.end()) continue; // not built yet
+        auto* button = static_cast<QAbstractButton*>(it->second);
         QSignalBlocker block(button);
         QButtonGroup* group = button->group();
         if (group) group->setExclusive(false);

@@ -35,6 +35,8 @@ std::string property(const forms::Control& c, forms::Property p) {
     switch (p) {
     case Property::Text:
     case Property::Caption:
+        if (c.kind() == forms::Kind::PictureBox || c.kind() == forms::Kind::Image)
+            return n + ".Picture=" + c.picture();
         return n + (hasText(c) ? ".Text=" : ".Caption=") + oneLine(c.text());
     case Property::Left:
         return n + ".Left=" + std::to_string(c.left());
