@@ -1,0 +1,113 @@
+#include "format_window.h"
+
+#include "commands/placement.h"
+#include "commands/text_helpers.h"
+#include "editing/numeric_field.h"
+#include "format_layout.h"
+#include "forms/error_policy.h"
+#include "value/conversions.h"
+
+namespace format {
+
+namespace {
+
+using forms::step;
+
+double valueOf(const forms::Control& field) {
+    return value::toNumber(field.text());
+}
+
+// floor(value of the field x ratio), as plain digits.
+std::string scaled(const forms::Control& field, double ratio) {
+    return value::numberToText(value::intFloor(value::checkedMul(valueOf(field), ratio)));
+}
+
+} // namespace
+
+FormatWindow::FormatWindow()
+    : form_(FormatLayout()), Text1_(form_.control("Text1")), Text2_(form_.control("Text2")),
+      Combo1_(form_.control("Combo1")), Check1_(form_.control("Check1")),
+      chkOnTop_(form_.control("chkOnTop")), Picture1_(form_.control("Picture1")) {
+    wire();
+}
+
+void FormatWindow::wire() {
+    form_.onLoad = [this] { Form_Load(); };
+    Combo1_.onClick = [this] { Combo1_Click(); };
+    Check1_.onClick = [this] { Check1_Click(); };
+    chkOnTop_.onClick = [this] { chkOnTop_Click(); };
+    Text1_.onChange = [this] { Text1_Change(); };
+    Text2_.onChange = [this] { Text2_Change(); };
+    // Only digits and Backspace: a size in pixels is a whole number.
+    Text1_.onKeyPress = [](int& code) { editing::filterKey(code, false); };
+    Text2_.onKeyPress = [](int& code) { editing::filterKey(code, false); };
+    Text1_.onGotFocus = [this] { editing::gotFocus(Text1Active); };
+    Text1_.onLostFocus = [this] { editing::lostFocus(Text1Active); };
+    Text2_.onGotFocus = [this] { editing::gotFocus(Text2Active); };
+    Text2_.onLostFocus = [this] { editing::lostFocus(Text2Active); };
+}
+
+void FormatWindow::Form_Load() {
+    step([&] { commands::CenterForm(form_, commands::Clamp::ToScreen); });
+    for (auto line : PresetLines())
+        step([&] { Combo1_.AddItem(std::string(line)); });
+    step([&] { Picture1_.setVisible(true); });
+    // Captures the default ratio; its focus request fails while the window
+    // is not shown yet, and Main moves the focus afterwards.
+    step([&] { Check1_Click(); });
+}
+
+void FormatWindow::StoreAspectRatios() {
+    // Both ratios or neither: an empty, non-numeric or zero side keeps the
+    // previous pair, so no infinite or undefined ratio is ever stored.
+    double widthPerHeight = value::checkedDiv(valueOf(Text2_), valueOf(Text1_));
+    double heightPerWidth = value::checkedDiv(valueOf(Text1_), valueOf(Text2_));
+    PxWidthPerHeight = widthPerHeight;
+    PxHeightPerWidth = heightPerWidth;
+}
+
+void FormatWindow::Check1_Click() {
+    if (Check1_.value() == 1) {
+        Picture1_.setVisible(true);
+        // A ratio that cannot be formed leaves the old one; the caret still
+        // goes back to the height field.
+        step([&] { StoreAspectRatios(); });
+    } else {
+        Picture1_.setVisible(false);
+    }
+    Text1_.SetFocus();
+}
+
+void FormatWindow::Text1_Change() {
+    if (!Text1Active.equals(1)) return; // written by the program
+    if (Check1_.value() != 1) return;
+    step([&] { Text2_.setText(scaled(Text1_, PxWidthPerHeight)); });
+}
+
+void FormatWindow::Text2_Change() {
+    if (!Text2Active.equals(1)) return;
+    if (Check1_.value() != 1) return;
+    step([&] { Text1_.setText(scaled(Text2_, PxHeightPerWidth)); });
+}
+
+void FormatWindow::Combo1_Click() {
+    // Unlocked while the preset's two sides are written, so neither write
+    // recomputes the other; locking again captures the preset's ratio.
+    step([&] { Check1_.setValue(0); });
+    step([] { forms::DoEvents(); });
+    step([&] {
+        std::string size = commands::TextAfterLastDash(Combo1_.text());
+        PresetSize = commands::StripSpaces(size);
+    });
+    step([&] { Text1_.setText(commands::TextBefore(PresetSize, "x")); });
+    step([&] { Text2_.setText(commands::TextAfter(PresetSize, "x")); });
+    step([] { forms::DoEvents(); });
+    step([&] { Check1_.setValue(1); });
+}
+
+void FormatWindow::chkOnTop_Click() {
+    commands::SetWindowOnTop(form_, chkOnTop_.value() != 0);
+    Text1_.SetFocus();
+}
+
+} // namespace format
