@@ -1,0 +1,67 @@
+// Aspekto, the format calculator: one copy per user, one window.
+#include "app_modul.h"
+#include "format_window.h"
+#include "platform/display_choice.h"
+#include "platform/single_instance.h"
+#include "platform/system_queries.h"
+#include "qt/form_view.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstdlib>
+
+#if __has_include("common/pictures/calculator_icon.xpm")
+#include "common/pictures/calculator_icon.xpm"
+#define ASPEKTO_HAS_ICON 1
+#endif
+#if __has_include("format/pictures/bracket.xpm")
+#include "format/pictures/bracket.xpm"
+#define ASPEKTO_HAS_BRACKET 1
+#endif
+
+namespace {
+
+void registerPictures() {
+#ifdef ASPEKTO_HAS_ICON
+    qtview::addPicture("icon", QPixmap(calculator_icon_xpm));
+#endif
+#ifdef ASPEKTO_HAS_BRACKET
+    qtview::addPicture("bracket", QPixmap(bracket_xpm));
+#endif
+}
+
+// The arguments as one text, the way the command line was typed.
+std::string commandLineText(const QStringList& arguments) {
+    return arguments.mid(1).join(' ').toStdString();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Before anything else: a second copy ends silently and touches nothing.
+    platform::SingleInstance instance(QStringLiteral("aspekto"));
+    if (instance.previousInstance()) return EXIT_SUCCESS;
+
+    auto display = platform::chooseDisplay(platform::readDisplayEnvironment(std::getenv));
+    if (!display.usable) {
+        std::fputs(platform::noDisplayMessage("aspekto").c_str(), stderr);
+        return EXIT_FAILURE;
+    }
+    if (display.qtPlatform) qputenv("QT_QPA_PLATFORM", display.qtPlatform->c_str());
+
+    QApplication app(argc, argv);
+    registerPictures();
+
+    format::FormatWindow window;
+    qtview::FormView view(window.form());
+    qtview::connectToolkit();
+
+    format::StartUp start;
+    start.commandLine = commandLineText(QApplication::arguments());
+    start.os = platform::systemQueries();
+    if (!format::Main(window, start)) return EXIT_SUCCESS;
+    return app.exec();
+}
