@@ -7,29 +7,59 @@
 #include "qt/form_view.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPixmap>
+#include <QScreen>
 #include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
 
+// The pictures are drawn by the project as XPM sources, each also at twice
+// the size for high-density screens.
 #if __has_include("common/pictures/calculator_icon.xpm")
 #include "common/pictures/calculator_icon.xpm"
 #define ASPEKTO_HAS_ICON 1
+#endif
+#if __has_include("common/pictures/calculator_icon_2x.xpm")
+#include "common/pictures/calculator_icon_2x.xpm"
+#define ASPEKTO_HAS_ICON_2X 1
 #endif
 #if __has_include("format/pictures/bracket.xpm")
 #include "format/pictures/bracket.xpm"
 #define ASPEKTO_HAS_BRACKET 1
 #endif
+#if __has_include("format/pictures/bracket_2x.xpm")
+#include "format/pictures/bracket_2x.xpm"
+#define ASPEKTO_HAS_BRACKET_2X 1
+#endif
 
 namespace {
 
+// On a high-density screen the doubled picture keeps the layout size and
+// stays sharp.
+[[maybe_unused]] void addPicture(const std::string& name, const char* const* normal,
+                                 const char* const* doubled) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (doubled && screen && screen->devicePixelRatio() >= 1.5) {
+        QPixmap pixmap(doubled);
+        pixmap.setDevicePixelRatio(2.0);
+        qtview::addPicture(name, pixmap);
+        return;
+    }
+    qtview::addPicture(name, QPixmap(normal));
+}
+
 void registerPictures() {
-#ifdef ASPEKTO_HAS_ICON
-    qtview::addPicture("icon", QPixmap(calculator_icon_xpm));
+#if defined(ASPEKTO_HAS_ICON) && defined(ASPEKTO_HAS_ICON_2X)
+    addPicture("icon", calculator_icon_xpm, calculator_icon_2x_xpm);
+#elif defined(ASPEKTO_HAS_ICON)
+    addPicture("icon", calculator_icon_xpm, nullptr);
 #endif
-#ifdef ASPEKTO_HAS_BRACKET
-    qtview::addPicture("bracket", QPixmap(bracket_xpm));
+#if defined(ASPEKTO_HAS_BRACKET) && defined(ASPEKTO_HAS_BRACKET_2X)
+    addPicture("bracket", bracket_xpm, bracket_2x_xpm);
+#elif defined(ASPEKTO_HAS_BRACKET)
+    addPicture("bracket", bracket_xpm, nullptr);
 #endif
 }
 
@@ -53,6 +83,7 @@ int main(int argc, char** argv) {
     if (display.qtPlatform) qputenv("QT_QPA_PLATFORM", display.qtPlatform->c_str());
 
     QApplication app(argc, argv);
+    QApplication::setApplicationName("aspekto");
     registerPictures();
 
     format::FormatWindow window;
