@@ -62,15 +62,6 @@ TEST(StartUp, IsCentredOnTheScreen) {
     EXPECT_EQ(s.form().left(), 7680 - 2587);
 }
 
-TEST(Layout, TheWindow) {
-    auto f = dpi::layout();
-    EXPECT_EQ(f.name, "DPI");
-    EXPECT_EQ(f.caption, "Brixtel Rastomat");
-    EXPECT_EQ(f.clientWidth, 5175);
-    EXPECT_EQ(f.clientHeight, 5940);
-    EXPECT_EQ(f.icon, "icon");
-}
-
 TEST(Layout, TheTabOrderRunsThroughTheFieldsTheLockTheModesAndTheResolution) {
     auto f = dpi::layout();
     std::vector<std::pair<int, std::string>> stops;
@@ -82,21 +73,6 @@ TEST(Layout, TheTabOrderRunsThroughTheFieldsTheLockTheModesAndTheResolution) {
         names.push_back(s.second);
     EXPECT_EQ(names, (std::vector<std::string>{"Text1", "Text2", "Text3", "Text4", "Check1",
                                                "Option1", "Option2", "Text5"}));
-}
-
-TEST(Layout, TextBoxesAreGreenOnBlackAndNamedForScreenReaders) {
-    auto f = dpi::layout();
-    int boxes = 0;
-    for (const auto& c : f.controls) {
-        if (c.kind != forms::Kind::TextBox) continue;
-        ++boxes;
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.foreColor, (Color{0, 255, 0}));
-        EXPECT_EQ(c.backColor, (Color{0, 0, 0}));
-        EXPECT_FALSE(c.accessibleName.empty());
-        EXPECT_EQ(c.maxLength, c.name == "Text3" || c.name == "Text4" ? 0 : 4);
-    }
-    EXPECT_EQ(boxes, 5);
 }
 
 TEST(Layout, ThePictureStoreLiesBelowTheClientAreaInBothModes) {
