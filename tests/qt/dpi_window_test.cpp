@@ -1,0 +1,71 @@
+// The real DPI window's fields, typed into through the widgets.
+#include "dpi/dpi_window.h"
+#include "qt/form_view.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DpiWindowView : public ::testing::Test {
+protected:
+    void SetUp() override {
+        view = std::make_unique<qtview::FormView>(window.form());
+        window.form().show();
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    }
+    void TearDown() override {
+        view.reset();
+        QApplication::processEvents();
+    }
+    QLineEdit* field(const char* name) {
+        auto* edit = qobject_cast<QLineEdit*>(view->widgetFor(name));
+        EXPECT_NE(edit, nullptr);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        edit->end(false);
+        return edit;
+    }
+    std::string text(const char* name) { return window.form().control(name).text(); }
+
+    dpi::DpiWindow window;
+    std::unique_ptr<qtview::FormView> view;
+};
+
+TEST_F(DpiWindowView, StartsWithTheFocusInText3) {
+    EXPECT_EQ(QApplication::focusWidget(), view->widgetFor("Text3"));
+    EXPECT_EQ(window.Text3Active, value::Variant(1));
+    EXPECT_FALSE(view->widgetFor("Text1")->isVisible());
+    EXPECT_EQ(view->widgetFor("Label15")->geometry(), QRect(136, 28, 73, 30));
+}
+
+struct Keys {
+    const char* field;
+    const char* keys;
+    const char* text;
+};
+
+// Digits pass everywhere, the comma only in the centimetre fields; letters,
+// minus, full stop and blank are cancelled; Text5 takes at most four.
+const Keys keys[] = {
+    {"Text3", "a-. ", "9,75"}, {"Text3", ",5", "9,75,5"}, {"Text4", "1,5", "131,5"},
+    {"Text4", "x-.", "13"},    {"Text5", ",a-. ", "200"}, {"Text5", "19", "2001"},
+};
+
+TEST_F(DpiWindowView, KeyFilterOfTheFields) {
+    for (const auto& k : keys) {
+        SCOPED_TRACE(std::string(k.field) + " <- " + k.keys);
+        QLineEdit* edit = field(k.field);
+        const std::string before = text(k.field);
+        QTest::keyClicks(edit, k.keys);
+        EXPECT_EQ(edit->text().toStdString(), k.text);
+        EXPECT_EQ(text(k.field), k.text);
+        // Back to the start value for the next row.
+        window.form().control(k.field).setText(before);
+    }
+}
+
+} // namespace
