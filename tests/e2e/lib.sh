@@ -37,7 +37,7 @@ e2e_cleanup() {
     done
     if ((status != 0)) && [[ -d "$e2e_tmp" ]]; then
         local log
-        for log in "$e2e_tmp"/*.log; do
+        for log in "$e2e_tmp"/*.log "$e2e_tmp"/*.out; do
             [[ -s "$log" ]] || continue
             note "--- ${log##*/}"
             tail -n 40 "$log" >&2 || true

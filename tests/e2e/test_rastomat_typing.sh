@@ -120,6 +120,7 @@ note "scan mode, new height 5 cm: $(tr '\n' ' ' <<<"$scan")"
 # goes on to the width, which is then typed anew.
 # Option2 lies at (3030, 705) inside Frame3 at (120, 1920), in twips.
 x xdotool mousemove --window "$id" $(((120 + 3030) / 15 + 30)) $(((1920 + 705) / 15 + 12)) click 1
+expect_echo "$program_out" Option2.Value 1
 expect_echo "$program_out" focus Text1
 x xdotool key --clearmodifiers Tab
 expect_echo "$program_out" focus Text2

@@ -21,6 +21,16 @@ hints="$(x xprop -id "$id" WM_NORMAL_HINTS)"
 grep -q 'minimum size: 345 by 396' <<<"$hints" || fail "minimum size hint: $hints"
 grep -q 'maximum size: 345 by 396' <<<"$hints" || fail "maximum size hint: $hints"
 
+# An ordinary window (not a tool window) that the manager lets close and move
+# but neither resize nor maximize.
+type="$(x xprop -id "$id" _NET_WM_WINDOW_TYPE)"
+[[ "$type" == *_NET_WM_WINDOW_TYPE_NORMAL* ]] || fail "window type: $type"
+actions="$(x xprop -id "$id" _NET_WM_ALLOWED_ACTIONS)"
+[[ "$actions" == *_NET_WM_ACTION_CLOSE* ]] || fail "closing is not allowed: $actions"
+for refused in _NET_WM_ACTION_RESIZE _NET_WM_ACTION_MAXIMIZE_HORZ _NET_WM_ACTION_MAXIMIZE_VERT; do
+    [[ "$actions" != *"$refused"* ]] || fail "$refused is allowed: $actions"
+done
+
 # Always on top, from start on.
 E2E_WAIT=5 wait_for has_state "$id" _NET_WM_STATE_ABOVE ||
     fail "window state lacks _NET_WM_STATE_ABOVE: '$(window_state "$id")'"

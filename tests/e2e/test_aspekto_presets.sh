@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Choosing presets from Aspekto's list with real keys and mouse clicks: the
+# sides fill in, the lock captures the preset's own ratio (853 / 480 for
+# "16:9 - 480 x 853", so a height of 720 gives 1279), and choosing the line
+# already shown still runs the whole procedure.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+[[ -x "${ASPEKTO:-}" ]] || fail "ASPEKTO does not name the built program"
+
+start_x 1280x1024x24
+export CALC_ECHO_MODEL=1
+start_program aspekto "$ASPEKTO"
+id="$(wait_window "Brixtel Aspekto" 20)"
+out="$program_out"
+expect_echo "$out" window shown
+expect_echo "$out" focus Text1
+
+# The list: Frame1 at (120, 120) twips, Combo1 at (480, 630) in it,
+# 3375 x 480. A click into its edit part gives it the focus; F4 opens it.
+open_list() {
+    x xdotool mousemove --window "$id" 100 66 click 1
+    x xdotool key --clearmodifiers F4
+    sleep 0.5
+}
+
+# choose LINE: opens the list and moves to the line from the top.
+choose() {
+    open_list
+    x xdotool key --clearmodifiers Home
+    local i
+    for ((i = 0; i < $1; i++)); do x xdotool key --clearmodifiers Down; done
+    x xdotool key --clearmodifiers Return
+}
+
+choose 3
+expect_echo "$out" Combo1.Text "16:9 - 480 x 853"
+expect_echo "$out" Text1.Text 480
+expect_echo "$out" Text2.Text 853
+expect_echo "$out" Check1.Value 1
+expect_echo "$out" Picture1.Visible 1
+expect_echo "$out" focus Text1
+
+# Overtype the height: select it all, then 7, 2, 0.
+x xdotool key --window "$id" --clearmodifiers ctrl+a
+x xdotool type --window "$id" --clearmodifiers 720
+expect_echo "$out" Text1.Text 720
+expect_echo "$out" Text2.Text 1279
+
+# The line shown now is chosen again: the sides are reset to the preset and
+# the lock goes off and on again.
+unlocks_before="$(grep -c '^Check1.Value=0$' "$out" || true)"
+choose 3
+expect_echo "$out" Text1.Text 480
+expect_echo "$out" Text2.Text 853
+expect_echo "$out" Check1.Value 1
+expect_echo "$out" focus Text1
+unlocks_after="$(grep -c '^Check1.Value=0$' "$out" || true)"
+((unlocks_after == unlocks_before + 1)) ||
+    fail "choosing the shown line again did not unlock and relock ($unlocks_before -> $unlocks_after)"
+
+# "4:3 - 1050 x 1400" captures exactly 4 / 3: a height of 3 gives 4.
+choose 6
+expect_echo "$out" Text1.Text 1050
+expect_echo "$out" Text2.Text 1400
+expect_echo "$out" focus Text1
+x xdotool key --window "$id" --clearmodifiers ctrl+a
+x xdotool type --window "$id" --clearmodifiers 3
+expect_echo "$out" Text2.Text 4
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended"
+note "PASS"
