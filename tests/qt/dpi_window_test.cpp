@@ -68,4 +68,14 @@ TEST_F(DpiWindowView, KeyFilterOfTheFields) {
     }
 }
 
+TEST_F(DpiWindowView, PrintModeOpensThePixelFieldsToFourDigits) {
+    QTest::mouseClick(view->widgetFor("Option2"), Qt::LeftButton);
+    ASSERT_TRUE(view->widgetFor("Text1")->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), view->widgetFor("Text1"));
+    QLineEdit* edit = field("Text1");
+    QTest::keyClicks(edit, ",12");
+    EXPECT_EQ(text("Text1"), "7681");
+    EXPECT_EQ(edit->text(), "7681");
+}
+
 } // namespace
