@@ -161,9 +161,11 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
         box->setEditable(true);
         box->setLineEdit(new FieldEdit(c, box));
         box->setInsertPolicy(QComboBox::NoInsert);
-        // Enter on a text that matches a line is no choice of a line.
-        box->setDuplicatesEnabled(true);
         box->setCompleter(nullptr);
+        // Enter, or leaving the field, on a text that matches a line is no
+        // choice of a line: only the list and the arrow keys choose.
+        QObject::disconnect(box->lineEdit(), SIGNAL(returnPressed()), box, nullptr);
+        QObject::disconnect(box->lineEdit(), SIGNAL(editingFinished()), box, nullptr);
         box->setAccessibleName(qs(d.accessibleName));
         w = box;
         break;

@@ -144,6 +144,26 @@ TEST_F(ViewTest, ChoosingAComboLineAlsoTheOneAlreadyShownRaisesClick) {
     EXPECT_EQ(box->currentText(), "1280 x 720");
 }
 
+TEST_F(ViewTest, TypingIntoTheComboEditPartIsTheUsersEdit) {
+    showActive();
+    auto& combo = control("Combo1");
+    combo.AddItem("720 x 576");
+    combo.SetFocus();
+    events.clear();
+    auto* box = widget<QComboBox>("Combo1");
+    QTest::keyClicks(box, "16:9");
+    EXPECT_EQ(combo.text(), "16:9");
+    EXPECT_EQ(count("Combo1:Change"), 4);
+    EXPECT_EQ(count("Combo1:Click"), 0);
+    combo.setText("720 x 576");
+    QTest::keyClick(box, Qt::Key_Return); // Enter chooses no line, even a matching one
+    EXPECT_EQ(count("Combo1:Click"), 0);
+    QTest::keyClick(box, Qt::Key_Backtab); // nor is leaving it
+    EXPECT_EQ(form.focused(), &control("Option1"));
+    EXPECT_EQ(count("Combo1:Click"), 0);
+    EXPECT_EQ(box->count(), 1);
+}
+
 TEST_F(ViewTest, TabRaisesLostFocusBeforeGotFocusAndSkipsHiddenControls) {
     showActive();
     control("Text1").SetFocus();
