@@ -195,6 +195,16 @@ TEST_F(ViewTest, ClickIntoAFieldMovesTheModelsFocusOnce) {
     EXPECT_EQ(form.focused(), &control("Text1"));
 }
 
+TEST_F(ViewTest, ActivatingTheWindowKeepsTheModelsFocusWithoutEvents) {
+    form.show();
+    control("Text2").SetFocus();
+    events.clear();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    EXPECT_EQ(QApplication::focusWidget(), widget("Text2"));
+    EXPECT_TRUE(events.empty());
+}
+
 TEST_F(ViewTest, ModelFocusMovesAreAppliedWithoutRaisingEventsTwice) {
     showActive();
     control("Text2").SetFocus();
