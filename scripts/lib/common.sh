@@ -8,6 +8,8 @@ build_dir="${CALC_BUILD_DIR:-$repo_root/build}"
 required_packages=(
     cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation
     xvfb openbox x11-utils xdotool imagemagick
+    desktop-file-utils appstream dpkg-dev fakeroot at-spi2-core python3-pyatspi
+    qt6-translations-l10n clang libclang-rt-14-dev valgrind
 )
 
 say() { printf '%s\n' "$*" >&2; }
