@@ -16,11 +16,15 @@ expect_echo "$out" window shown
 expect_echo "$out" focus Text1
 
 # The list: Frame1 at (120, 120) twips, Combo1 at (480, 630) in it,
-# 3375 x 480. A click into its edit part gives it the focus; F4 opens it.
+# 3375 x 480, that is 225 x 32 pixels at (40, 50); its arrow is at the right
+# end. One click on the arrow opens the list and chooses nothing yet.
 open_list() {
-    x xdotool mousemove --window "$id" 100 66 click 1
-    x xdotool key --clearmodifiers F4
+    local unlocks
+    unlocks="$(grep -c '^Check1.Value=0$' "$out" || true)"
+    x xdotool mousemove --window "$id" 256 66 click 1
     sleep 0.5
+    (($(grep -c '^Check1.Value=0$' "$out" || true) == unlocks)) ||
+        fail "the click on the arrow chose a line instead of opening the list"
 }
 
 # choose LINE: opens the list and moves to the line from the top.
