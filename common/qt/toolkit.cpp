@@ -1,3 +1,4 @@
+#include "first_frame.h"
 #include "form_view.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@ void connectToolkit() {
         forms::screen() = {r.width() * 15, r.height() * 15};
     }
     forms::setDoEventsHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+    watchFirstFrame();
 }
 
 } // namespace qtview
