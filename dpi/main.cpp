@@ -1,14 +1,14 @@
 // Rastomat: the dpi calculator.
 #include "dpi/dpi_window.h"
 #include "platform/display_choice.h"
+#include "qt/application.h"
 #include "qt/form_view.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 // The pictures are drawn by the project as XPM sources.
 #pragma GCC diagnostic push
@@ -41,47 +41,39 @@
 
 namespace {
 
-// On a high-density screen the pictures drawn at twice the size keep their
-// layout size and stay sharp.
-bool highDensity() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    return screen && screen->devicePixelRatio() >= 1.5;
-}
-
-void addPicture(const std::string& name, const char* const* normal,
-                [[maybe_unused]] const char* const* doubled) {
-    if (doubled && highDensity()) {
-        QPixmap pixmap(doubled);
-        pixmap.setDevicePixelRatio(2.0);
-        qtview::addPicture(name, pixmap);
-        return;
-    }
-    qtview::addPicture(name, QPixmap(normal));
-}
+#ifndef HAVE_ICON_2X
+const char* const* const calculator_icon_2x_xpm = nullptr;
+#endif
+#ifndef HAVE_PICTURES_2X
+const char* const* const scanner_2x_xpm = nullptr;
+const char* const* const printer_2x_xpm = nullptr;
+const char* const* const arrow_up_2x_xpm = nullptr;
+const char* const* const arrow_down_2x_xpm = nullptr;
+const char* const* const bracket_link_2x_xpm = nullptr;
+#endif
 
 void addPictures() {
 #ifdef HAVE_ICON
-#ifdef HAVE_ICON_2X
-    addPicture("icon", calculator_icon_xpm, calculator_icon_2x_xpm);
-#else
-    addPicture("icon", calculator_icon_xpm, nullptr);
-#endif
+    qtview::addXpmPicture("icon", calculator_icon_xpm, calculator_icon_2x_xpm);
 #endif
 #ifdef HAVE_PICTURES
-#ifdef HAVE_PICTURES_2X
-    addPicture("scanner", scanner_xpm, scanner_2x_xpm);
-    addPicture("printer", printer_xpm, printer_2x_xpm);
-    addPicture("arrow_up", arrow_up_xpm, arrow_up_2x_xpm);
-    addPicture("arrow_down", arrow_down_xpm, arrow_down_2x_xpm);
-    addPicture("bracket_link", bracket_link_xpm, bracket_link_2x_xpm);
-#else
-    addPicture("scanner", scanner_xpm, nullptr);
-    addPicture("printer", printer_xpm, nullptr);
-    addPicture("arrow_up", arrow_up_xpm, nullptr);
-    addPicture("arrow_down", arrow_down_xpm, nullptr);
-    addPicture("bracket_link", bracket_link_xpm, nullptr);
+    qtview::addXpmPicture("scanner", scanner_xpm, scanner_2x_xpm);
+    qtview::addXpmPicture("printer", printer_xpm, printer_2x_xpm);
+    qtview::addXpmPicture("arrow_up", arrow_up_xpm, arrow_up_2x_xpm);
+    qtview::addXpmPicture("arrow_down", arrow_down_xpm, arrow_down_2x_xpm);
+    qtview::addXpmPicture("bracket_link", bracket_link_xpm, bracket_link_2x_xpm);
 #endif
-#endif
+}
+
+// What the switches do, for screen readers; their captions name them.
+void describeSwitches(const qtview::FormView& view) {
+    const std::pair<const char*, const char*> descriptions[] = {
+        {"Check1", "Höhe und Breite ändern sich im gespeicherten Seitenverhältnis mit"},
+        {"Option1", "Zentimeter und Auflösung eingeben, die Pixel werden berechnet"},
+        {"Option2", "Pixel und Auflösung eingeben, die Zentimeter werden berechnet"},
+    };
+    for (const auto& [name, text] : descriptions)
+        if (QWidget* w = view.widgetFor(name)) w->setAccessibleDescription(QString::fromUtf8(text));
 }
 
 } // namespace
@@ -98,10 +90,12 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("rastomat");
+    qtview::installGermanQtTexts(app);
     addPictures();
 
     dpi::DpiWindow window;
     qtview::FormView view(window.form());
+    describeSwitches(view);
     qtview::connectToolkit();
     window.form().show();
     return app.exec();

@@ -4,16 +4,15 @@
 #include "platform/display_choice.h"
 #include "platform/single_instance.h"
 #include "platform/system_queries.h"
+#include "qt/application.h"
 #include "qt/form_view.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QPixmap>
-#include <QScreen>
 #include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 // The pictures are drawn by the project as XPM sources, each also at twice
 // the size for high-density screens.
@@ -36,31 +35,31 @@
 
 namespace {
 
-// On a high-density screen the doubled picture keeps the layout size and
-// stays sharp.
-[[maybe_unused]] void addPicture(const std::string& name, const char* const* normal,
-                                 const char* const* doubled) {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (doubled && screen && screen->devicePixelRatio() >= 1.5) {
-        QPixmap pixmap(doubled);
-        pixmap.setDevicePixelRatio(2.0);
-        qtview::addPicture(name, pixmap);
-        return;
-    }
-    qtview::addPicture(name, QPixmap(normal));
-}
+#ifndef ASPEKTO_HAS_ICON_2X
+const char* const* const calculator_icon_2x_xpm = nullptr;
+#endif
+#ifndef ASPEKTO_HAS_BRACKET_2X
+const char* const* const bracket_2x_xpm = nullptr;
+#endif
 
 void registerPictures() {
-#if defined(ASPEKTO_HAS_ICON) && defined(ASPEKTO_HAS_ICON_2X)
-    addPicture("icon", calculator_icon_xpm, calculator_icon_2x_xpm);
-#elif defined(ASPEKTO_HAS_ICON)
-    addPicture("icon", calculator_icon_xpm, nullptr);
+#ifdef ASPEKTO_HAS_ICON
+    qtview::addXpmPicture("icon", calculator_icon_xpm, calculator_icon_2x_xpm);
 #endif
-#if defined(ASPEKTO_HAS_BRACKET) && defined(ASPEKTO_HAS_BRACKET_2X)
-    addPicture("bracket", bracket_xpm, bracket_2x_xpm);
-#elif defined(ASPEKTO_HAS_BRACKET)
-    addPicture("bracket", bracket_xpm, nullptr);
+#ifdef ASPEKTO_HAS_BRACKET
+    qtview::addXpmPicture("bracket", bracket_xpm, bracket_2x_xpm);
 #endif
+}
+
+// What the list and the switches do, for screen readers.
+void describeControls(const qtview::FormView& view) {
+    const std::pair<const char*, const char*> descriptions[] = {
+        {"Combo1", "Übliche Video- und Bildgrößen; eine Zeile setzt Höhe und Breite"},
+        {"Check1", "Höhe und Breite ändern sich im gespeicherten Seitenverhältnis mit"},
+        {"chkOnTop", "Das Fenster bleibt über allen anderen Fenstern"},
+    };
+    for (const auto& [name, text] : descriptions)
+        if (QWidget* w = view.widgetFor(name)) w->setAccessibleDescription(QString::fromUtf8(text));
 }
 
 // The arguments as one text, the way the command line was typed.
@@ -84,10 +83,12 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("aspekto");
+    qtview::installGermanQtTexts(app);
     registerPictures();
 
     format::FormatWindow window;
     qtview::FormView view(window.form());
+    describeControls(view);
     qtview::connectToolkit();
 
     format::StartUp start;

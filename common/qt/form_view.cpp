@@ -1,5 +1,7 @@
 #include "form_view.h"
 
+#include "accessibility.h"
+#include "combo_style.h"
 #include "field_edit.h"
 #include "model_echo.h"
 #include "platform/topmost.h"
@@ -68,8 +70,8 @@ void setEditText(QLineEdit* edit, const QString& text) {
 FormView::FormView(forms::Form& form) : QWidget(nullptr, fixedWindow), form_(form) {
     setObjectName(qs(form.name()));
     setWindowTitle(qs(form.caption()));
-    const QPixmap icon = picture(form.icon());
-    if (!icon.isNull()) setWindowIcon(QIcon(icon));
+    const QIcon icon = pictureIcon(form.icon());
+    if (!icon.isNull()) setWindowIcon(icon);
     setFixedSize(pixels(form.clientWidth()), pixels(form.clientHeight()));
 
     for (const auto& c : form.controls()) {
@@ -88,6 +90,7 @@ FormView::FormView(forms::Form& form) : QWidget(nullptr, fixedWindow), form_(for
         connectInput(*c, w);
     }
     setTabOrder();
+    describeLabels(form_, widgets_);
 
     form_.addObserver(this);
     if (ModelEcho::requested()) echo_ = std::make_unique<ModelEcho>(form_, stdout);
@@ -127,9 +130,7 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
         w = new QGroupBox(parent);
         break;
     case Kind::TextBox: {
-        auto* edit = new FieldEdit(c, parent);
-        edit->setAccessibleName(qs(d.accessibleName));
-        w = edit;
+        w = new FieldEdit(c, parent);
         break;
     }
     case Kind::Label: {
@@ -141,7 +142,6 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
         }
-        label->setAccessibleDescription(qs(d.accessibleDescription));
         w = label;
         break;
     }
@@ -166,7 +166,7 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
         // choice of a line: only the list and the arrow keys choose.
         QObject::disconnect(box->lineEdit(), SIGNAL(returnPressed()), box, nullptr);
         QObject::disconnect(box->lineEdit(), SIGNAL(editingFinished()), box, nullptr);
-        box->setAccessibleName(qs(d.accessibleName));
+        useListBelow(box);
         w = box;
         break;
     }
@@ -174,11 +174,15 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
     case Kind::Image: {
         auto* label = new QLabel(parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setAccessibleName(qs(d.accessibleName));
+        // A picture without a name only decorates: assistive technology
+        // passes over it.
+        if (d.accessibleName.empty()) hideFromAssistiveTechnology(label);
         w = label;
         break;
     }
     }
+    if (!d.accessibleName.empty()) w->setAccessibleName(qs(d.accessibleName));
+    if (!d.accessibleDescription.empty()) w->setAccessibleDescription(qs(d.accessibleDescription));
     if (takesFocus(c.kind()))
         w->setFocusPolicy(d.tabIndex >= 0 ? Qt::StrongFocus : Qt::ClickFocus);
     else
@@ -260,7 +264,7 @@ void FormView::apply(Control& c, Property property) {
         break;
     case Property::Picture:
         if (c.kind() == Kind::PictureBox || c.kind() == Kind::Image) {
-            const QPixmap pixmap = picture(c.picture());
+            const QPixmap pixmap = picture(c.picture(), w->devicePixelRatioF());
             auto* label = static_cast<QLabel*>(w);
             if (pixmap.isNull())
                 label->clear();
@@ -314,7 +318,8 @@ void FormView::applyCaption(Control& c, QWidget* w) {
                            nullptr, w);
         static_cast<QAbstractButton*>(w)->setText(
             wrapCaption(caption, w->font(), w->width() - indicator));
-        w->setAccessibleName(caption);
+        // The caption says what the box is for, unwrapped.
+        if (c.decl().accessibleName.empty()) w->setAccessibleName(caption);
         break;
     }
     default:

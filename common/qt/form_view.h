@@ -1,6 +1,7 @@
 #pragma once
 #include "forms/form.h"
 
+#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 
@@ -14,9 +15,15 @@ namespace qtview {
 
 class ModelEcho;
 
-// Pictures by name. Each program registers its own before it builds views.
+// Pictures by name. Each program registers its own before it builds views,
+// each one optionally also drawn at twice the size for high-density screens.
 void addPicture(const std::string& name, const QPixmap& pixmap);
-QPixmap picture(const std::string& name);
+void addPicture(const std::string& name, const QPixmap& normal, const QPixmap& doubled);
+// The picture for a screen of the given density, at its layout size
+// (device pixel ratio set); null when there is none of that name.
+QPixmap picture(const std::string& name, qreal density = 1.0);
+// Both sizes as an icon, for the window's title bar and the task bar.
+QIcon pictureIcon(const std::string& name);
 
 // A real window for any declared form: builds the widgets from the
 // declaration, mirrors every model change and forwards the user's typing,
