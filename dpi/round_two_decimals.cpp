@@ -2,6 +2,8 @@
 
 #include "value/conversions.h"
 
+#include <cfloat>
+#include <cmath>
 #include <string>
 
 namespace dpi {
@@ -21,7 +23,13 @@ std::string raised(std::string cut, const std::string& exponent) {
         if (ch == '.') ch = ',';
     double up = value::checkedAdd(value::toNumber(cut), 0.01);
     if (exponent.empty()) return value::numberToText(up);
-    return value::numberToText(value::toNumber(value::numberToText(up) + exponent));
+    const std::string shifted = value::numberToText(up) + exponent;
+    const auto n = value::parseNumber(shifted);
+    // Raised past the largest double: the cut is the closest number shown.
+    if (!n) return cut + exponent;
+    // Below the normal range a double cannot hold the two decimals.
+    if (*n != 0 && std::fabs(*n) < DBL_MIN) return shifted;
+    return value::numberToText(*n);
 }
 
 } // namespace

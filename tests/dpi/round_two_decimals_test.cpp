@@ -49,6 +49,14 @@ TEST(RoundTwoDecimals, ShortNumbersComeBackUnchangedAsNumbers) {
     EXPECT_EQ(RoundTwoDecimals(1.5).toText(), "1,5");
 }
 
+TEST(RoundTwoDecimals, ExtremeMagnitudesKeepTwoDecimalsWithoutFailing) {
+    // Raising the cut of the largest double would pass the range.
+    EXPECT_EQ(RoundTwoDecimals(1.7976931348623157e308).toText(), "1,79E+308");
+    EXPECT_EQ(RoundTwoDecimals(-1.7976931348623157e308).toText(), "-1,78E+308");
+    // Below the normal range the raised mantissa must not grow digits again.
+    EXPECT_EQ(RoundTwoDecimals(3.94691217116082e-312).toText(), "3,95E-312");
+}
+
 TEST(RoundTwoDecimals, UnsetComesBackUnset) {
     EXPECT_TRUE(RoundTwoDecimals(Variant()).isUnset());
 }
