@@ -3,9 +3,16 @@
 #include "forms/form.h"
 #include "widget_style.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
+
+#include <algorithm>
 
 namespace qtview {
 
@@ -66,7 +73,38 @@ bool FieldEdit::fits(const QString& typed) const {
     return control_.form().typedTextFits(control_, utf8(after));
 }
 
+void FieldEdit::pasteWithinLimit() {
+    if (isReadOnly()) return;
+    QString text = QGuiApplication::clipboard()->text();
+    // One line, as the field itself would take it.
+    text.replace(QLatin1Char('\r'), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (control_.maxLength() > 0) {
+        const int kept = static_cast<int>(this->text().size()) -
+                         (hasSelectedText() ? static_cast<int>(selectedText().size()) : 0);
+        text.truncate(std::max(0, control_.maxLength() - kept));
+    }
+    if (text.isEmpty()) return;
+    // insert() counts as the user's edit: textEdited reaches the model.
+    insert(text);
+}
+
+void FieldEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        if (!action->text().startsWith(QLineEdit::tr("&Paste"))) continue;
+        disconnect(action, &QAction::triggered, this, nullptr);
+        connect(action, &QAction::triggered, this, &FieldEdit::pasteWithinLimit);
+    }
+    menu->popup(event->globalPos());
+}
+
 void FieldEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        pasteWithinLimit();
+        event->accept();
+        return;
+    }
     if (isClipboardShortcut(event)) {
         QLineEdit::keyPressEvent(event);
         return;

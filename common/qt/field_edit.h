@@ -8,7 +8,9 @@ namespace qtview {
 // The line edit of a text box (and of a combo box's edit part). A typed
 // character goes to the control's KeyPress handler first, then through the
 // typing length limit, and only then into the widget; keys that deliver no
-// character and the clipboard shortcuts are left alone.
+// character and the clipboard shortcuts are left alone. Pasted text is an
+// editing command, not typing: the key filter does not see it, but it is cut
+// to the field's length limit, as much as fits.
 class FieldEdit : public QLineEdit {
 public:
     FieldEdit(forms::Control& control, QWidget* parent);
@@ -16,12 +18,15 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // The characters that survive KeyPress (a handler may also replace one).
     QString filtered(const QString& typed);
     // Whether inserting `typed` in place of the selection keeps the limit.
     bool fits(const QString& typed) const;
+    // Pastes the clipboard's text, as much of it as the limit allows.
+    void pasteWithinLimit();
 
     forms::Control& control_;
 };

@@ -1,0 +1,167 @@
+// The clipboard, undo and the context menu of the DPI window's fields,
+// through the real widgets. Pasted text is the user's edit: it reaches the
+// change handlers exactly as the same edit made through the model does.
+#include "dpi/dpi_window.h"
+#include "qt/application.h"
+#include "qt/form_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTranslator>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+namespace {
+
+const char* const fields[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
+const char* const mirrors[] = {"Label10", "Label12", "Label14", "Label15", "Label16"};
+
+class Clipboard : public ::testing::Test {
+protected:
+    void SetUp() override {
+        view = std::make_unique<qtview::FormView>(window.form());
+        window.form().show();
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    }
+    void TearDown() override {
+        view.reset();
+        QApplication::processEvents();
+    }
+    QLineEdit* field(const char* name) {
+        auto* edit = qobject_cast<QLineEdit*>(view->widgetFor(name));
+        EXPECT_NE(edit, nullptr);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        return edit;
+    }
+    void paste(QLineEdit* edit, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    }
+    std::string text(dpi::DpiWindow& w, const char* name) { return w.form().control(name).text(); }
+    // Every field and label as in a window that received `edit` for
+    // `name` through the model alone, the field focused as by the user.
+    void expectSameAsModelEdit(const char* name, const std::string& edit) {
+        dpi::DpiWindow reference;
+        reference.form().show();
+        reference.form().userFocus(reference.form().control(name));
+        reference.form().userEdit(reference.form().control(name), edit);
+        for (const char* f : fields)
+            EXPECT_TRUE(text(window, f) == text(reference, f))
+                << f << ": " << text(window, f).substr(0, 40) << " / "
+                << text(reference, f).substr(0, 40);
+        for (const char* l : mirrors)
+            EXPECT_TRUE(window.form().control(l).caption() == reference.form().control(l).caption())
+                << l << ": " << window.form().control(l).caption().substr(0, 40);
+    }
+    void expectNoGarbage() {
+        for (const auto& c : window.form().controls())
+            for (const std::string& t : {c->text(), c->caption()})
+                for (const char* bad : {"nan", "inf", "NaN", "Inf"})
+                    EXPECT_EQ(t.find(bad), std::string::npos)
+                        << c->name() << ": " << t.substr(0, 40);
+    }
+
+    dpi::DpiWindow window;
+    std::unique_ptr<qtview::FormView> view;
+};
+
+TEST_F(Clipboard, CopyAndCutPutTheSelectionOnTheClipboard) {
+    QLineEdit* edit = field("Text3");
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "9,75");
+    EXPECT_EQ(text(window, "Text3"), "9,75");
+
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "9,75");
+    expectSameAsModelEdit("Text3", "");
+}
+
+TEST_F(Clipboard, PastedResolutionRecomputesThePixels) {
+    QLineEdit* edit = field("Text5");
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    paste(edit, "12");
+    EXPECT_EQ(edit->text(), "12");
+    EXPECT_EQ(text(window, "Text5"), "12");
+    // 12 / 2.54 * 9.75 and * 13, rounded down.
+    EXPECT_EQ(text(window, "Text1"), "46");
+    EXPECT_EQ(text(window, "Text2"), "61");
+    expectSameAsModelEdit("Text5", "12");
+}
+
+TEST_F(Clipboard, PasteKeepsTheLengthLimit) {
+    QLineEdit* edit = field("Text5");
+    edit->end(false);
+    paste(edit, "12");
+    EXPECT_EQ(text(window, "Text5"), "2001");
+    EXPECT_EQ(edit->text(), "2001");
+}
+
+struct Pasted {
+    const char* name;
+    QString text;
+};
+
+class PasteIntoHeight : public Clipboard, public ::testing::WithParamInterface<Pasted> {};
+
+// Letters and numbers far beyond any double: the handlers' failing steps
+// leave the window as the same edit through the model does, and no field or
+// label shows an overflowed number.
+TEST_P(PasteIntoHeight, FailsAsTheSameEditThroughTheModel) {
+    QLineEdit* edit = field("Text3");
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    paste(edit, GetParam().text);
+    // A line edit holds at most 32767 characters, as much as fits arrives.
+    const std::string pasted = GetParam().text.left(edit->maxLength()).toStdString();
+    const std::string shown = text(window, "Text3");
+    EXPECT_EQ(shown.size(), pasted.size());
+    EXPECT_TRUE(shown == pasted) << shown.substr(0, 40);
+    expectNoGarbage();
+    expectSameAsModelEdit("Text3", pasted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clipboard, PasteIntoHeight,
+    ::testing::Values(Pasted{"letters", "abc"},
+                      Pasted{"digits100000", QString(100000, QLatin1Char('9'))},
+                      Pasted{"letters100000", QString(100000, QLatin1Char('x'))}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Clipboard, UndoReachesTheModel) {
+    QLineEdit* edit = field("Text3");
+    edit->end(false);
+    QTest::keyClicks(edit, "5");
+    ASSERT_EQ(text(window, "Text3"), "9,755");
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "9,75");
+    expectSameAsModelEdit("Text3", "9,75");
+}
+
+TEST_F(Clipboard, ContextMenuSpeaksGerman) {
+    QTranslator* translator = qtview::installGermanQtTexts(*qApp);
+    ASSERT_NE(translator, nullptr) << "qtbase_de.qm is not installed";
+    auto* edit = qobject_cast<QLineEdit*>(view->widgetFor("Text3"));
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    for (const char* english : {"&Copy", "&Paste", "Cu&t", "Select All", "&Undo"}) {
+        const QString german = translator->translate("QLineEdit", english);
+        ASSERT_FALSE(german.isEmpty()) << english;
+        EXPECT_NE(german, QString::fromLatin1(english));
+        const auto actions = menu->actions();
+        EXPECT_TRUE(std::any_of(actions.begin(), actions.end(), [&](QAction* a) {
+            return a->text().startsWith(german);
+        })) << german.toStdString();
+    }
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+}
+
+} // namespace
