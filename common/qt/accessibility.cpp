@@ -4,10 +4,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QWidget>
 
 #include <algorithm>
 #include <limits>
+#include <string_view>
 
 namespace qtview {
 
@@ -81,12 +83,12 @@ void describeLabels(const forms::Form& form,
             const Span oy{other->top(), other->top() + other->height()};
             const char* r = nullptr;
             int g = 0;
-            if (overlap(ly, oy)) {
-                r = lx.from < ox.from ? "Beschriftung von" : "Einheit von";
-                g = gap(lx, ox);
-            } else if (overlap(lx, ox) && oy.from >= ly.to) {
+            if (overlap(lx, ox) && ly.from < oy.from) {
                 r = "Überschrift von";
                 g = gap(ly, oy);
+            } else if (overlap(ly, oy)) {
+                r = lx.from < ox.from ? "Beschriftung von" : "Einheit von";
+                g = gap(lx, ox);
             }
             if (r && g < bestGap) {
                 best = other.get();
@@ -94,10 +96,17 @@ void describeLabels(const forms::Form& form,
                 bestGap = g;
             }
         }
-        if (best)
-            widgets.at(label.get())
-                ->setAccessibleDescription(QString::fromUtf8(relation) + QStringLiteral(" „") +
-                                           qs(purpose(*best)) + QStringLiteral("“"));
+        if (!best) continue;
+        QWidget* w = widgets.at(label.get());
+        w->setAccessibleDescription(QString::fromUtf8(relation) + QStringLiteral(" „") +
+                                    qs(purpose(*best)) + QStringLiteral("“"));
+        // A caption or heading also labels its control for assistive
+        // technology (the "labelled by" relation), as Alt-key buddies do.
+        auto* text = qobject_cast<QLabel*>(w);
+        QWidget* target = widgets.at(best);
+        if (text && std::string_view(relation) != "Einheit von" &&
+            target->focusPolicy() != Qt::NoFocus)
+            text->setBuddy(target);
     }
 }
 

@@ -182,6 +182,9 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
     }
     }
     if (!d.accessibleName.empty()) w->setAccessibleName(qs(d.accessibleName));
+    // The combo's edit part is a text box of its own to assistive technology.
+    if (auto* box = qobject_cast<QComboBox*>(w))
+        box->lineEdit()->setAccessibleName(qs(d.accessibleName));
     if (!d.accessibleDescription.empty()) w->setAccessibleDescription(qs(d.accessibleDescription));
     if (takesFocus(c.kind()))
         w->setFocusPolicy(d.tabIndex >= 0 ? Qt::StrongFocus : Qt::ClickFocus);

@@ -1,0 +1,124 @@
+"""Walks a program's accessibility tree over AT-SPI and checks what a screen
+reader gets: every field, switch and list with its German name and current
+text, labels with a name and a description, pictures named or hidden. With
+--type-key it also sees the focused field's text change after a typed key.
+
+Usage: walk_tree.py APP_NAME EXPECTATIONS_JSON [--typed NAME TEXT]
+"""
+import json
+import sys
+import time
+
+import pyatspi
+
+FIELD_ROLES = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT}
+SWITCH_ROLES = {pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_COMBO_BOX}
+
+
+def find_app(name, timeout=20.0):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.3)
+    sys.exit(f"FAIL: no application '{name}' on the accessibility bus")
+
+
+def text_of(node):
+    try:
+        t = node.queryText()
+        return t.getText(0, t.characterCount)
+    except NotImplementedError:
+        return None
+
+
+def walk(node, depth=0, out=None):
+    out = [] if out is None else out
+    if node is None or depth > 30:
+        return out
+    states = node.getState()
+    out.append({
+        "role": node.getRole(),
+        "role_name": node.getRoleName(),
+        "name": node.name or "",
+        "description": node.description or "",
+        "text": text_of(node),
+        "showing": states.contains(pyatspi.STATE_SHOWING),
+        "checked": states.contains(pyatspi.STATE_CHECKED),
+    })
+    for i in range(node.childCount):
+        walk(node.getChildAtIndex(i), depth + 1, out)
+    return out
+
+
+def tree(app, expected_names, timeout=20.0):
+    """The tree once every expected name is in it (it appears bit by bit)."""
+    deadline = time.time() + timeout
+    while True:
+        nodes = walk(app)
+        names = {n["name"] for n in nodes}
+        missing = [e for e in expected_names if e not in names]
+        if not missing:
+            return nodes
+        if time.time() > deadline:
+            sys.exit(f"FAIL: not in the tree after {timeout:.0f} s: {missing}")
+        time.sleep(0.3)
+
+
+def check(nodes, expected):
+    failures = []
+    for e in expected["controls"]:
+        found = [n for n in nodes if n["name"] == e["name"] and n["role_name"] == e["role"]]
+        if not found:
+            failures.append(f"no {e['role']} named '{e['name']}'")
+            continue
+        n = found[0]
+        if "text" in e and n["text"] != e["text"]:
+            failures.append(f"'{e['name']}' shows '{n['text']}', expected '{e['text']}'")
+        if "checked" in e and n["checked"] != e["checked"]:
+            failures.append(f"'{e['name']}' checked={n['checked']}")
+        print(f"found {n['role_name']:12} '{n['name']}' text={n['text']!r} "
+              f"description={n['description']!r}")
+    for n in nodes:
+        if not n["showing"]:
+            continue
+        if n["role"] in FIELD_ROLES | SWITCH_ROLES and not n["name"]:
+            failures.append(f"a showing {n['role_name']} without a name")
+        if n["role"] == pyatspi.ROLE_LABEL and (not n["name"] or not n["description"]):
+            failures.append(f"label '{n['name']}' without a name or description")
+        if n["role"] == pyatspi.ROLE_IMAGE and not n["name"]:
+            failures.append("a showing picture without a name")
+    return failures
+
+
+def main():
+    app_name, expectations = sys.argv[1], json.loads(sys.argv[2])
+    app = find_app(app_name)
+    names = [e["name"] for e in expectations["controls"]]
+    failures = check(tree(app, names), expectations)
+    if failures:
+        sys.exit("FAIL: " + "; ".join(failures))
+    if "--typed" in sys.argv:
+        i = sys.argv.index("--typed")
+        name, wanted = sys.argv[i + 1], sys.argv[i + 2]
+        print("READY", flush=True)
+        # The caller types now; the new text must reach the tree.
+        deadline = time.time() + 15
+        seen = None
+        while time.time() < deadline:
+            for n in walk(app):
+                if n["name"] == name and n["role"] in FIELD_ROLES:
+                    seen = n["text"]
+            if seen == wanted:
+                print(f"typed: '{name}' now shows '{seen}'")
+                return
+            time.sleep(0.3)
+        sys.exit(f"FAIL: '{name}' shows '{seen}' after the typed key, expected '{wanted}'")
+    print("PASS")
+
+
+if __name__ == "__main__":
+    main()
