@@ -18,13 +18,26 @@ expect_echo "$out" focus Text1
 # The list: Frame1 at (120, 120) twips, Combo1 at (480, 630) in it,
 # 3375 x 480, that is 225 x 32 pixels at (40, 50); its arrow is at the right
 # end. One click on the arrow opens the list and chooses nothing yet.
+# The colour of the screen at (X, Y) of the window.
+colour_at() {
+    local pos px py
+    pos="$(x xdotool getwindowgeometry --shell "$id")"
+    px="$(sed -n 's/^X=//p' <<<"$pos")"
+    py="$(sed -n 's/^Y=//p' <<<"$pos")"
+    x import -window root -crop "1x1+$((px + $1))+$((py + $2))" txt:- | tail -n 1 | awk '{print $3}'
+}
+
 open_list() {
-    local unlocks
+    local unlocks before after
     unlocks="$(grep -c '^Check1.Value=0$' "$out" || true)"
+    # Just below the box, right of "Eigene Größe:", the window's own surface.
+    before="$(colour_at 200 92)"
     x xdotool mousemove --window "$id" 256 66 click 1
     sleep 0.5
     (($(grep -c '^Check1.Value=0$' "$out" || true) == unlocks)) ||
         fail "the click on the arrow chose a line instead of opening the list"
+    after="$(colour_at 200 92)"
+    [[ "$after" != "$before" ]] || fail "the list is not open after one click on the arrow"
 }
 
 # choose LINE: opens the list and moves to the line from the top.
