@@ -12,8 +12,6 @@
 #include <QKeySequence>
 #include <QMenu>
 
-#include <algorithm>
-
 namespace qtview {
 
 namespace {
@@ -73,16 +71,12 @@ bool FieldEdit::fits(const QString& typed) const {
     return control_.form().typedTextFits(control_, utf8(after));
 }
 
-void FieldEdit::pasteWithinLimit() {
+void FieldEdit::pasteAsOneLine() {
     if (isReadOnly()) return;
     QString text = QGuiApplication::clipboard()->text();
-    // One line, as the field itself would take it.
+    // One line, as the field itself would take it. The length limit is a
+    // limit on typing: pasted text arrives whole.
     text.replace(QLatin1Char('\r'), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (control_.maxLength() > 0) {
-        const int kept = static_cast<int>(this->text().size()) -
-                         (hasSelectedText() ? static_cast<int>(selectedText().size()) : 0);
-        text.truncate(std::max(0, control_.maxLength() - kept));
-    }
     if (text.isEmpty()) return;
     // insert() counts as the user's edit: textEdited reaches the model.
     insert(text);
@@ -94,14 +88,14 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* event) {
     for (QAction* action : menu->actions()) {
         if (!action->text().startsWith(QLineEdit::tr("&Paste"))) continue;
         disconnect(action, &QAction::triggered, this, nullptr);
-        connect(action, &QAction::triggered, this, &FieldEdit::pasteWithinLimit);
+        connect(action, &QAction::triggered, this, &FieldEdit::pasteAsOneLine);
     }
     menu->popup(event->globalPos());
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
-        pasteWithinLimit();
+        pasteAsOneLine();
         event->accept();
         return;
     }

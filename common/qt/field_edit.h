@@ -9,8 +9,8 @@ namespace qtview {
 // character goes to the control's KeyPress handler first, then through the
 // typing length limit, and only then into the widget; keys that deliver no
 // character and the clipboard shortcuts are left alone. Pasted text is an
-// editing command, not typing: the key filter does not see it, but it is cut
-// to the field's length limit, as much as fits.
+// editing command, not typing: neither the key filter nor the typing limit
+// sees it.
 class FieldEdit : public QLineEdit {
 public:
     FieldEdit(forms::Control& control, QWidget* parent);
@@ -25,8 +25,8 @@ private:
     QString filtered(const QString& typed);
     // Whether inserting `typed` in place of the selection keeps the limit.
     bool fits(const QString& typed) const;
-    // Pastes the clipboard's text, as much of it as the limit allows.
-    void pasteWithinLimit();
+    // Pastes the clipboard's text as one line.
+    void pasteAsOneLine();
 
     forms::Control& control_;
 };
