@@ -85,6 +85,13 @@ for id in org.brixtel.Rastomat org.brixtel.Aspekto; do
         "$root/usr/share/metainfo/$id.metainfo.xml" || fail "$id: metainfo does not launch $id.desktop"
 done
 
+# The unpacked tree as a software centre reads it: metainfo, desktop entries
+# and icons together.
+if command -v appstreamcli >/dev/null 2>&1; then
+    appstreamcli validate-tree --no-net --strict "$root" >"$e2e_tmp/tree.log" 2>&1 ||
+        fail "appstreamcli validate-tree: $(cat "$e2e_tmp/tree.log")"
+fi
+
 # --- both programs start from the unpacked root
 start_x 1280x1024x24
 start_program rastomat "$root/usr/bin/rastomat"

@@ -19,4 +19,4 @@ grep -q '<image>https://example.org/brixtel/docs/[a-z]*\.png</image>' "$out" ||
 for name in $(sed -n 's#.*<image>https://example.org/brixtel/docs/\(.*\)</image>.*#\1#p' "$out"); do
     [[ -f "$script_dir/../../docs/$name" ]] || { echo "FAIL: docs/$name does not exist" >&2; exit 1; }
 done
-"$appstreamcli" validate --no-net "$out"
+"$appstreamcli" validate --no-net --strict "$out"
