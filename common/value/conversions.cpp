@@ -118,48 +118,67 @@ std::string numberToText(double number) {
     if (std::isinf(number)) return number > 0 ? "Inf" : "-Inf";
     if (number == 0) return "0";
     // Fifteen significant digits decide the text, and also the exponent
-    // after rounding (999999999999999.9 is shown as 1E+15).
-    std::array<char, 40> buf{};
-    auto r = std::to_chars(buf.data(), buf.data() + buf.size(), number,
-                           std::chars_format::scientific, 14);
-    std::string_view sci(buf.data(), static_cast<std::size_t>(r.ptr - buf.data()));
-    bool negative = sci.front() == '-';
-    if (negative) sci.remove_prefix(1);
-    std::size_t ePos = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(0, ePos))
-        if (isDigit(c)) digits += c;
-    int exponent = std::atoi(std::string(sci.substr(ePos + 1)).c_str());
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    // after rounding (999999999999999.9 is shown as 1E+15). Built in fixed
+    // buffers: every keystroke in a window formats a dozen numbers.
+    std::array<char, 40> sci{};
+    const char* end = std::to_chars(sci.data(), sci.data() + sci.size(), number,
+                                    std::chars_format::scientific, 14)
+                          .ptr;
+    const char* p = sci.data();
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    std::array<char, 16> digits{};
+    std::size_t n = 0;
+    for (; p != end && *p != 'e'; ++p)
+        if (isDigit(*p)) digits[n++] = *p;
+    // The exponent always carries its sign: "e+05", "e-123".
+    const bool exponentNegative = p + 1 < end && p[1] == '-';
+    int exponent = 0;
+    for (p += 2; p < end; ++p)
+        exponent = exponent * 10 + (*p - '0');
+    if (exponentNegative) exponent = -exponent;
+    while (n > 1 && digits[n - 1] == '0')
+        --n;
 
-    std::string out = negative ? "-" : "";
+    std::array<char, 48> out{};
+    std::size_t o = 0;
+    auto put = [&](char c) { out[o++] = c; };
+    auto putDigits = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i)
+            put(digits[i]);
+    };
+    if (negative) put('-');
     if (exponent >= 15 || exponent < -4) {
-        out += digits[0];
-        if (digits.size() > 1) {
-            out += ',';
-            out += digits.substr(1);
+        put(digits[0]);
+        if (n > 1) {
+            put(',');
+            putDigits(1, n);
         }
-        out += exponent < 0 ? "E-" : "E+";
-        int magnitude = std::abs(exponent);
-        if (magnitude < 10) out += '0';
-        out += std::to_string(magnitude);
+        put('E');
+        put(exponent < 0 ? '-' : '+');
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) put('0');
+        o = static_cast<std::size_t>(
+            std::to_chars(out.data() + o, out.data() + out.size(), magnitude).ptr - out.data());
     } else if (exponent < 0) {
-        out += "0,";
-        out += std::string(static_cast<std::size_t>(-exponent - 1), '0');
-        out += digits;
+        put('0');
+        put(',');
+        for (int i = 0; i < -exponent - 1; ++i)
+            put('0');
+        putDigits(0, n);
     } else {
-        std::size_t intLen = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= intLen) {
-            out += digits;
-            out += std::string(intLen - digits.size(), '0');
+        const std::size_t intLen = static_cast<std::size_t>(exponent) + 1;
+        if (n <= intLen) {
+            putDigits(0, n);
+            for (std::size_t i = n; i < intLen; ++i)
+                put('0');
         } else {
-            out += digits.substr(0, intLen);
-            out += ',';
-            out += digits.substr(intLen);
+            putDigits(0, intLen);
+            put(',');
+            putDigits(intLen, n);
         }
     }
-    return out;
+    return std::string(out.data(), o);
 }
 
 double val(std::string_view text) {
