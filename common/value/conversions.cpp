@@ -22,8 +22,9 @@ bool isBlank(char c) {
 // anything it would accept beyond it (hexadecimal, "inf", "nan").
 struct Scanned {
     bool negative = false;
-    std::string plain;           // digits with "." for from_chars, exponent included
-    long firstDigitExponent = 0; // decimal exponent of the first non-zero digit
+    std::string_view body;                      // the number after its sign, exponent included
+    std::size_t comma = std::string_view::npos; // where "." goes for from_chars
+    long firstDigitExponent = 0;                // decimal exponent of the first non-zero digit
     bool allZero = true;
 };
 
@@ -37,6 +38,8 @@ std::optional<Scanned> scan(std::string_view t) {
     Scanned s;
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) s.negative = t[i++] == '-';
+    const std::size_t start = i;
+    s.body = t.substr(start);
     int digits = 0;
     bool comma = false;
     long intDigits = 0;    // digits before the comma
@@ -50,10 +53,9 @@ std::optional<Scanned> scan(std::string_view t) {
                 s.allZero = false;
             else if (s.allZero)
                 ++leadingZeros;
-            s.plain += c;
         } else if (c == ',' && !comma) {
             comma = true;
-            s.plain += '.';
+            s.comma = i - start;
         } else {
             break;
         }
@@ -61,18 +63,12 @@ std::optional<Scanned> scan(std::string_view t) {
     if (digits == 0) return std::nullopt;
     long exponent = 0;
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
-        s.plain += 'e';
         ++i;
         bool expNegative = false;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-            expNegative = t[i] == '-';
-            s.plain += t[i++];
-        }
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) expNegative = t[i++] == '-';
         std::size_t expStart = i;
-        for (; i < t.size() && isDigit(t[i]); ++i) {
-            s.plain += t[i];
+        for (; i < t.size() && isDigit(t[i]); ++i)
             if (exponent < 100000) exponent = exponent * 10 + (t[i] - '0');
-        }
         if (i == expStart) return std::nullopt;
         if (expNegative) exponent = -exponent;
     }
@@ -87,8 +83,16 @@ std::optional<double> parseNumber(std::string_view text) {
     auto s = scan(text);
     if (!s) return std::nullopt;
     double d = 0;
-    const char* first = s->plain.data();
-    const char* last = first + s->plain.size();
+    // Only a comma needs a copy; from_chars reads the rest as it is.
+    std::string withPoint;
+    std::string_view plain = s->body;
+    if (s->comma != std::string_view::npos) {
+        withPoint.assign(plain);
+        withPoint[s->comma] = '.';
+        plain = withPoint;
+    }
+    const char* first = plain.data();
+    const char* last = first + plain.size();
     auto [ptr, ec] = std::from_chars(first, last, d);
     if (ec == std::errc::result_out_of_range) {
         // Too small to be told from zero reads as zero; too large fails.
