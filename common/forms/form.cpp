@@ -58,12 +58,12 @@ Form::Form(const FormDecl& decl)
     for (const auto& c : decl.controls) {
         Control* container = c.container.empty() ? nullptr : &control(c.container);
         controls_.push_back(std::make_unique<Control>(*this, c, container));
+        byName_.emplace(controls_.back()->name(), controls_.back().get()); // the first one wins
     }
 }
 
 Control& Form::control(std::string_view name) {
-    for (auto& c : controls_)
-        if (c->name() == name) return *c;
+    if (auto found = byName_.find(name); found != byName_.end()) return *found->second;
     throw std::out_of_range("no control " + std::string(name));
 }
 

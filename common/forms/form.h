@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace forms {
@@ -101,6 +102,8 @@ private:
     int left_ = 0, top_ = 0;
     bool loaded_ = false, shown_ = false, topmost_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
+    // Handlers look controls up by name on every keystroke.
+    std::unordered_map<std::string_view, Control*> byName_;
     Control* focused_ = nullptr;
     std::vector<FormObserver*> observers_;
     Tracer tracer_;
