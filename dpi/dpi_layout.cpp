@@ -134,7 +134,11 @@ forms::FormDecl layout() {
     c.push_back(picture("Image1", "Frame3", "scanner", 2340, 240, 480, 480, Kind::Image));
     c.push_back(picture("Picture3", "Frame3", "arrow_down", 2340, 720, 495, 435));
     c.push_back(option("Option1", "Eingabe (Scan)", 3030, 300, 1830, 405, LayoutOrange, 1, 5));
+    c.back().accessibleDescription =
+        "Zentimeter und Auflösung eingeben, die Pixel werden berechnet";
     c.push_back(option("Option2", "Ausgabe (Print)", 3030, 705, 1830, 375, Black, 0, 6));
+    c.back().accessibleDescription =
+        "Pixel und Auflösung eingeben, die Zentimeter werden berechnet";
 
     // Size in pixels.
     c.push_back(frame("Frame1", "Bildgröße:", 120, 3180, 4935, 1695, bold(15.75), DarkBlue));
@@ -167,6 +171,8 @@ forms::FormDecl layout() {
     lock.foreColor = Black;
     lock.value = 1;
     lock.tabIndex = 4;
+    lock.accessibleDescription =
+        "Höhe und Breite ändern sich im gespeicherten Seitenverhältnis mit";
     c.push_back(place(std::move(lock), 3465, 5220, 1755, 495));
 
     // The picture store below the client area: the mode pictures are copied

@@ -54,11 +54,13 @@ ControlDecl field(std::string name, std::string text, int top, int tabIndex,
     return c;
 }
 
-ControlDecl checkBox(std::string name, std::string caption, int top, int tabIndex, int value) {
+ControlDecl checkBox(std::string name, std::string caption, int top, int tabIndex, int value,
+                     std::string description) {
     ControlDecl c = control(std::move(name), Kind::CheckBox, std::move(caption), 720, top, 3075,
                             375, tabIndex, Box);
     c.foreColor = Black;
     c.value = value;
+    c.accessibleDescription = std::move(description);
     return c;
 }
 
@@ -89,6 +91,7 @@ forms::FormDecl FormatLayout() {
     combo.foreColor = Green;
     combo.backColor = Black;
     combo.accessibleName = "Vorlagen";
+    combo.accessibleDescription = "Übliche Video- und Bildgrößen; eine Zeile setzt Höhe und Breite";
 
     ControlDecl bracket =
         control("Picture1", Kind::PictureBox, "", 3540, 1695, 495, 735, 7, Font{});
@@ -114,8 +117,10 @@ forms::FormDecl FormatLayout() {
             field("Text2", "1280", 2100, 2, "Bildbreite in Pixeln"),
             label("Label2", "Pixel", 2760, 2145, 4, Big),
             bracket,
-            checkBox("Check1", "Proportionen erhalten", 2730, 8, 1),
-            checkBox("chkOnTop", "immer im Vordergrund", 3060, 10, 0),
+            checkBox("Check1", "Proportionen erhalten", 2730, 8, 1,
+                     "Höhe und Breite ändern sich im gespeicherten Seitenverhältnis mit"),
+            checkBox("chkOnTop", "immer im Vordergrund", 3060, 10, 0,
+                     "Das Fenster bleibt über allen anderen Fenstern"),
         }};
 }
 
