@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -91,8 +92,8 @@ inline std::string pastedText(ByteReader& in) {
     case 0:
         return value::numberToText(in.rawDouble());
     case 1: {
-        std::string pattern = in.text(4);
-        if (pattern.empty()) pattern = "9";
+        const std::string bytes = in.text(4);
+        const std::string_view pattern = bytes.empty() ? std::string_view("9") : bytes;
         std::string t;
         while (t.size() < 100000)
             t += pattern;
