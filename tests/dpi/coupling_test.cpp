@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include <set>
 
 namespace {
@@ -18,229 +16,114 @@ struct ChangedFields {
     }
 };
 
-TEST(Coupling, BringingTheResolutionBackToItsDefaultRoundsThePixelsDown) {
-    DpiSession s;
-    s.typeAtEnd("Text5", "\b");
-    EXPECT_EQ(s.text("Text5"), "20");
-    s.typeAtEnd("Text5", "0");
-    EXPECT_EQ(s.text("Text1"), "767");
-    EXPECT_EQ(s.text("Text2"), "1023");
-    EXPECT_EQ(s.caption("Label15"), "767");
-    EXPECT_EQ(s.caption("Label16"), "1023");
-    // The ratios were stored anew from the new pixels.
-    EXPECT_DOUBLE_EQ(s.window.PxWidthPerHeight.toNumber(), 1023.0 / 767);
+struct Case {
+    const char* name;
+    const char* before; // steps, see DpiSession::run
+    const char* last;   // the step whose Change events and file size runs are counted
+    // "Control=shown" items separated by ';', and "mirrors" (every mirror
+    // equals its field), "px=a/b", "cm=a/b" (the stored width per height),
+    // "changed=Text1,Text3", "runs=n" about the last step.
+    const char* expect;
+};
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
 }
 
-TEST(Coupling, ScanModeUsesTheExactInchNot254) {
-    DpiSession s;
-    s.typeOver("Text5", "100");
-    s.typeOver("Text3", "2,54");
-    EXPECT_EQ(s.text("Text1"), "99");
-    EXPECT_EQ(s.caption("Label15"), "99");
+double quotient(std::string_view q) {
+    const auto slash = q.find('/');
+    return std::stod(std::string(q.substr(0, slash))) / std::stod(std::string(q.substr(slash + 1)));
 }
 
-TEST(Coupling, PrintModeOneHundredPixelsAtOneHundredDpi) {
-    DpiSession s;
-    s.toPrintMode();
-    s.typeOver("Text5", "100");
-    s.typeOver("Text1", "100");
-    EXPECT_EQ(s.text("Text3"), "2,54");
-    EXPECT_EQ(s.caption("Label10"), "2,54");
-}
+class Coupling : public ::testing::TestWithParam<Case> {};
 
-TEST(Coupling, PrintModeWithTheLockOffWritesOnlyTheHeightInCentimetres) {
+TEST_P(Coupling, Shows) {
+    const Case& k = GetParam();
     DpiSession s;
-    s.toPrintMode();
-    s.lockOff();
-    s.focus("Text1");
-    s.c("Text1").setSelection(3, 0);
+    s.run(k.before);
     const int runs = s.window.fileSizeRuns();
     ChangedFields changed(s.form());
-    s.form().userType(s.c("Text1"), '2');
-    EXPECT_EQ(s.text("Text1"), "7682");
-    EXPECT_EQ(changed.names, (std::set<std::string>{"Text1", "Text3"}));
-    // 7682 / 200 * 2.540066525552 = 97.5639...
-    EXPECT_EQ(s.text("Text3"), "97,56");
-    EXPECT_EQ(s.text("Text2"), "1024");
-    EXPECT_EQ(s.text("Text4"), "13");
-    EXPECT_EQ(s.window.fileSizeRuns(), runs + 2);
-    // 1024 x 7682 pixels.
-    EXPECT_EQ(s.caption("Label12"), "23,61 Mb");
-    EXPECT_TRUE(s.mirrorsEqualFields());
+    s.run(k.last);
+    for (std::string_view item : DpiSession::split(k.expect, ';')) {
+        const auto eq = item.find('=');
+        const std::string key(item.substr(0, eq));
+        const std::string_view value = eq == item.npos ? "" : item.substr(eq + 1);
+        if (key == "mirrors")
+            EXPECT_TRUE(s.mirrorsEqualFields());
+        else if (key == "px")
+            EXPECT_DOUBLE_EQ(s.window.PxWidthPerHeight.toNumber(), quotient(value));
+        else if (key == "cm")
+            EXPECT_DOUBLE_EQ(s.window.CmWidthPerHeight.toNumber(), quotient(value));
+        else if (key == "runs")
+            EXPECT_EQ(s.window.fileSizeRuns() - runs, std::stoi(std::string(value)));
+        else if (key == "changed") {
+            std::set<std::string> names;
+            for (auto n : DpiSession::split(value, ','))
+                names.emplace(n);
+            EXPECT_EQ(changed.names, names);
+        } else
+            EXPECT_EQ(s.shown(key), value) << key;
+    }
 }
 
-TEST(Coupling, ZeroResolutionInPrintMode) {
-    DpiSession s;
-    s.toPrintMode();
-    s.typeOver("Text5", "0");
-    EXPECT_EQ(s.text("Text3"), "");
-    EXPECT_EQ(s.text("Text4"), "");
-
-    // The lock on: the width in pixels still follows, the centimetres cannot.
-    s.typeOver("Text1", "600");
-    EXPECT_EQ(s.text("Text2"), "800");
-    EXPECT_EQ(s.text("Text3"), "");
-    EXPECT_EQ(s.text("Text4"), "");
-
-    s.lockOff();
-    s.typeOver("Text1", "5");
-    EXPECT_EQ(s.text("Text3"), "");
-    EXPECT_EQ(s.text("Text2"), "800");
-    EXPECT_TRUE(s.mirrorsEqualFields());
-}
-
-TEST(Coupling, ZeroResolutionInScanMode) {
-    DpiSession s;
-    s.typeOver("Text5", "0");
-    EXPECT_EQ(s.text("Text1"), "0");
-    EXPECT_EQ(s.text("Text2"), "0");
-    EXPECT_EQ(s.caption("Label12"), "60 Byte");
-    // 0 / 0 stores no ratio: the earlier ones stay.
-    EXPECT_DOUBLE_EQ(s.window.PxWidthPerHeight.toNumber(), 1024.0 / 768);
-    EXPECT_TRUE(s.mirrorsEqualFields());
-}
-
-TEST(Coupling, EmptyingTheResolutionInPrintModeEmptiesTheCentimetres) {
-    DpiSession s;
-    s.toPrintMode();
-    s.clear("Text5");
-    EXPECT_EQ(s.text("Text3"), "");
-    EXPECT_EQ(s.text("Text4"), "");
-    EXPECT_EQ(s.caption("Label12"), "2,36 Mb");
-    EXPECT_TRUE(s.mirrorsEqualFields());
-}
-
-TEST(Coupling, EmptyingTheResolutionInScanModeKeepsThePixels) {
-    DpiSession s;
-    s.lockOff();
-    s.typeOver("Text3", "5");
-    ASSERT_DOUBLE_EQ(s.window.CmWidthPerHeight.toNumber(), 13 / 9.75);
-    const int runs = s.window.fileSizeRuns();
-    const std::string height = s.text("Text1");
-    s.clear("Text5");
-    EXPECT_EQ(s.text("Text1"), height);
-    EXPECT_EQ(s.text("Text2"), "1024");
-    // The ratios and the file size still run.
-    EXPECT_DOUBLE_EQ(s.window.CmWidthPerHeight.toNumber(), 13 / 5.0);
-    EXPECT_EQ(s.window.fileSizeRuns(), runs + 1);
-    EXPECT_TRUE(s.mirrorsEqualFields());
-}
-
-TEST(Coupling, ALoneCommaInTheHeightEmptiesTheWidthAndKeepsThePixels) {
-    DpiSession s;
-    s.typeOver("Text3", ",");
-    EXPECT_EQ(s.text("Text3"), ",");
-    EXPECT_EQ(s.text("Text4"), "");
-    EXPECT_EQ(s.text("Text1"), "768");
-    EXPECT_EQ(s.text("Text2"), "1024");
-    EXPECT_EQ(s.caption("Label14"), "");
-}
-
-TEST(Coupling, TwoCommasInTheHeight) {
-    DpiSession s;
-    s.typeOver("Text3", "1,2");
-    // 1,2 cm with the default ratio: 1,6 cm wide; at 200 dpi 94 x 125 pixels.
-    EXPECT_EQ(s.text("Text4"), "1,6");
-    EXPECT_EQ(s.text("Text1"), "94");
-    EXPECT_EQ(s.text("Text2"), "125");
-    s.typeAtEnd("Text3", ",3");
-    EXPECT_EQ(s.text("Text3"), "1,2,3");
-    EXPECT_EQ(s.text("Text4"), "");
-    EXPECT_EQ(s.text("Text1"), "94");
-    EXPECT_EQ(s.text("Text2"), "125");
-    EXPECT_TRUE(s.mirrorsEqualFields());
-}
-
-TEST(Coupling, TwoCommasWithTheLockOffWriteNoField) {
-    DpiSession s;
-    s.lockOff();
-    s.typeOver("Text3", "1,2");
-    ChangedFields changed(s.form());
-    s.typeAtEnd("Text3", ",");
-    EXPECT_EQ(changed.names, (std::set<std::string>{"Text3"}));
-    // Nothing refreshed the height's own (hidden) mirror.
-    EXPECT_EQ(s.caption("Label10"), "1,2");
-}
-
-TEST(Coupling, TheResolutionIgnoresTheLockAndStoresTheRatiosAnew) {
-    DpiSession s;
-    s.lockOff();
-    s.typeOver("Text3", "5"); // lock off: only the height in pixels follows
-    ASSERT_EQ(s.text("Text2"), "1024");
-    s.typeOver("Text5", "100");
-    // 100 / 2.540066525552 x 5 = 196.84..., x 13 = 511.79...
-    EXPECT_EQ(s.text("Text1"), "196");
-    EXPECT_EQ(s.text("Text2"), "511");
-    EXPECT_DOUBLE_EQ(s.window.PxWidthPerHeight.toNumber(), 511.0 / 196);
-    EXPECT_DOUBLE_EQ(s.window.CmWidthPerHeight.toNumber(), 13 / 5.0);
-    EXPECT_TRUE(s.mirrorsEqualFields());
-}
-
-TEST(Coupling, ClearingThePixelHeightWithTheLockOnEmptiesTheHeightInCentimetres) {
-    DpiSession s;
-    s.toPrintMode();
-    s.clear("Text1");
-    EXPECT_EQ(s.text("Text1"), "");
-    EXPECT_EQ(s.text("Text2"), "1024");
-    // The width in centimetres comes from the unchanged width in pixels.
-    EXPECT_EQ(s.text("Text4"), "13,00");
-    // A failed computation never passes on the width's result.
-    EXPECT_EQ(s.text("Text3"), "");
-    EXPECT_EQ(s.caption("Label12"), "60 Byte");
-    EXPECT_TRUE(s.mirrorsEqualFields());
-}
-
-TEST(Coupling, ClearingThePixelHeightWithTheLockOff) {
-    DpiSession s;
-    s.toPrintMode();
-    s.lockOff();
-    s.clear("Text1");
-    EXPECT_EQ(s.text("Text3"), "");
-    EXPECT_EQ(s.text("Text4"), "13");
-}
-
-TEST(Coupling, ClearingThePixelWidthWithTheLockOnEmptiesTheWidthInCentimetres) {
-    DpiSession s;
-    s.toPrintMode();
-    s.clear("Text2");
-    EXPECT_EQ(s.text("Text1"), "768");
-    EXPECT_EQ(s.text("Text3"), "9,75");
-    EXPECT_EQ(s.text("Text4"), "");
-    EXPECT_TRUE(s.mirrorsEqualFields());
-}
-
-TEST(Coupling, AResolutionEditWithAnEmptyWidthEmptiesOnlyTheWidth) {
-    DpiSession s;
-    s.toPrintMode();
-    s.lockOff();
-    s.clear("Text2");
-    s.typeAtEnd("Text5", "0");
-    EXPECT_EQ(s.text("Text5"), "2000");
-    EXPECT_EQ(s.text("Text3"), "0,97");
-    EXPECT_EQ(s.text("Text4"), "");
-    EXPECT_TRUE(s.mirrorsEqualFields());
-}
-
-TEST(Coupling, LongPixelResultsAreWrittenWhole) {
-    DpiSession s;
-    s.lockOff();
-    s.typeOver("Text3", "99999");
-    EXPECT_EQ(s.text("Text1"), "7873730");
-    EXPECT_EQ(s.caption("Label15"), "7873730");
-}
-
-TEST(Coupling, HugeResultsKeepTheirExponent) {
-    DpiSession s;
-    s.typeOver("Text3", "1000000000000000");
-    EXPECT_EQ(s.text("Text4"), "1,33E+15");
-
-    DpiSession t;
-    t.lockOff();
-    t.typeOver("Text3", "10000000000");
-    t.typeOver("Text4", "10000000000");
-    EXPECT_EQ(t.text("Text1"), "787380952380");
-    EXPECT_EQ(t.text("Text2"), "787380952380");
-    EXPECT_EQ(t.caption("Label12"), "1,86E+18 Mb");
-}
+// Scan mode with the lock on unless a row says otherwise; the window starts at
+// 768 x 1024 pixels, 9,75 x 13 cm, 200 dpi.
+INSTANTIATE_TEST_SUITE_P(
+    Dpi, Coupling,
+    ::testing::Values(
+        Case{"ResolutionBackspace", "", "Text5 << \b", "Text5=20"},
+        // The ratios are stored anew from the rounded-down pixels.
+        Case{"ResolutionBackToItsDefaultRoundsThePixelsDown", "Text5 << \b", "Text5 << 0",
+             "Text1=767; Text2=1023; Label15=767; Label16=1023; px=1023/767"},
+        // The exact inch, not 2,54.
+        Case{"ScanModeUsesTheExactInch", "Text5 = 100", "Text3 = 2,54", "Text1=99; Label15=99"},
+        Case{"PrintModeHundredPixelsAtHundredDpi", "print; Text5 = 100", "Text1 = 100",
+             "Text3=2,54; Label10=2,54"},
+        // 7682 / 200 * 2.540066525552 = 97.5639...; 1024 x 7682 pixels.
+        Case{"PrintModeLockOffWritesOnlyTheHeightInCm", "print; unlock", "Text1 << 2",
+             "Text1=7682; Text3=97,56; Text2=1024; Text4=13; Label12=23,61 Mb; mirrors; "
+             "changed=Text1,Text3; runs=2"},
+        Case{"ZeroResolutionInPrintMode", "print", "Text5 = 0", "Text3=; Text4="},
+        // The lock on: the width in pixels still follows, the centimetres cannot.
+        Case{"ZeroResolutionInPrintModeThenPixels", "print; Text5 = 0", "Text1 = 600",
+             "Text2=800; Text3=; Text4="},
+        Case{"ZeroResolutionInPrintModeLockOff", "print; Text5 = 0; Text1 = 600; unlock",
+             "Text1 = 5", "Text3=; Text2=800; mirrors"},
+        // 0 / 0 stores no ratio: the earlier ones stay.
+        Case{"ZeroResolutionInScanMode", "", "Text5 = 0",
+             "Text1=0; Text2=0; Label12=60 Byte; px=1024/768; mirrors"},
+        Case{"EmptyResolutionInPrintModeEmptiesTheCm", "print", "Text5 clear",
+             "Text3=; Text4=; Label12=2,36 Mb; mirrors"},
+        // Only the height in pixels follows: 5 / 2.540066525552 x 200 = 393.69...
+        Case{"LockOffHeightInCm", "unlock", "Text3 = 5", "Text1=393; Text2=1024; cm=13/9.75"},
+        // The ratios and the file size still run.
+        Case{"EmptyResolutionInScanModeKeepsThePixels", "unlock; Text3 = 5", "Text5 clear",
+             "Text1=393; Text2=1024; cm=13/5; runs=1; mirrors"},
+        Case{"ALoneCommaInTheHeight", "", "Text3 = ,",
+             "Text3=,; Text4=; Text1=768; Text2=1024; Label14="},
+        // 1,2 cm with the default ratio: 1,6 cm wide; at 200 dpi 94 x 125 pixels.
+        Case{"OneCommaInTheHeight", "", "Text3 = 1,2", "Text4=1,6; Text1=94; Text2=125"},
+        Case{"TwoCommasInTheHeight", "Text3 = 1,2", "Text3 << ,3",
+             "Text3=1,2,3; Text4=; Text1=94; Text2=125; mirrors"},
+        // Nothing refreshed the height's own (hidden) mirror.
+        Case{"TwoCommasWithTheLockOffWriteNoField", "unlock; Text3 = 1,2", "Text3 << ,",
+             "changed=Text3; Label10=1,2"},
+        // 100 / 2.540066525552 x 5 = 196.84..., x 13 = 511.79...
+        Case{"TheResolutionIgnoresTheLockAndStoresTheRatios", "unlock; Text3 = 5", "Text5 = 100",
+             "Text1=196; Text2=511; px=511/196; cm=13/5; mirrors"},
+        // The width in cm comes from the unchanged pixels; a failed
+        // computation never passes on the width's result.
+        Case{"ClearingThePixelHeightLockOn", "print", "Text1 clear",
+             "Text1=; Text2=1024; Text4=13,00; Text3=; Label12=60 Byte; mirrors"},
+        Case{"ClearingThePixelHeightLockOff", "print; unlock", "Text1 clear", "Text3=; Text4=13"},
+        Case{"ClearingThePixelWidthLockOn", "print", "Text2 clear",
+             "Text1=768; Text3=9,75; Text4=; mirrors"},
+        Case{"AResolutionEditWithAnEmptyWidth", "print; unlock; Text2 clear", "Text5 << 0",
+             "Text5=2000; Text3=0,97; Text4=; mirrors"},
+        Case{"LongPixelResultsAreWrittenWhole", "unlock", "Text3 = 99999",
+             "Text1=7873730; Label15=7873730"},
+        Case{"HugeCmKeepTheExponent", "", "Text3 = 1000000000000000", "Text4=1,33E+15"},
+        Case{"HugePixelsAndFileSize", "unlock; Text3 = 10000000000", "Text4 = 10000000000",
+             "Text1=787380952380; Text2=787380952380; Label12=1,86E+18 Mb"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,8 +1,10 @@
 #pragma once
 #include "dpi/dpi_window.h"
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A started DPI window on the usual test screen, driven as the user drives
 // it: keystrokes, clicks and focus moves through the model's input entry
@@ -52,6 +54,50 @@ struct DpiSession {
     }
     void lockOn() {
         if (c("Check1").value() != 1) click("Check1");
+    }
+
+    // A label's caption, any other control's text.
+    const std::string& shown(std::string_view name) {
+        return c(name).kind() == forms::Kind::Label ? caption(name) : text(name);
+    }
+
+    // Steps separated by ';': "print", "scan", "lock", "unlock", "Text1 = 5"
+    // (type over), "Text1 << 5" (type at the end), "Text1 clear", "Text1 focus".
+    void run(std::string_view steps) {
+        for (std::string_view step : split(steps, ';')) {
+            if (step == "print")
+                toPrintMode();
+            else if (step == "scan")
+                toScanMode();
+            else if (step == "lock")
+                lockOn();
+            else if (step == "unlock")
+                lockOff();
+            else if (auto at = step.find(" = "); at != step.npos)
+                typeOver(step.substr(0, at), step.substr(at + 3));
+            else if (auto end = step.find(" << "); end != step.npos)
+                typeAtEnd(step.substr(0, end), step.substr(end + 4));
+            else if (step.ends_with(" clear"))
+                clear(step.substr(0, step.size() - 6));
+            else if (step.ends_with(" focus"))
+                focus(step.substr(0, step.size() - 6));
+            else
+                throw std::invalid_argument(std::string(step));
+        }
+    }
+    static std::vector<std::string_view> split(std::string_view s, char by) {
+        std::vector<std::string_view> parts;
+        while (!s.empty()) {
+            auto cut = s.find(by);
+            std::string_view part = s.substr(0, cut);
+            while (part.starts_with(' '))
+                part.remove_prefix(1);
+            while (part.ends_with(' '))
+                part.remove_suffix(1);
+            if (!part.empty()) parts.push_back(part);
+            s = cut == s.npos ? std::string_view{} : s.substr(cut + 1);
+        }
+        return parts;
     }
 
     // Every mirror label holds its field's text.

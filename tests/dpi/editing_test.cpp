@@ -54,36 +54,30 @@ std::vector<Key> keys() {
 
 INSTANTIATE_TEST_SUITE_P(AllFields, KeyFilter, testing::ValuesIn(keys()));
 
-TEST(FieldEditing, AFifthTypedCharacterIsRefusedInThePixelAndResolutionFields) {
-    DpiSession s;
-    s.typeAtEnd("Text5", "9");
-    EXPECT_EQ(s.text("Text5"), "2009");
-    s.typeAtEnd("Text5", "9");
-    EXPECT_EQ(s.text("Text5"), "2009");
+struct Edit {
+    const char* steps; // see DpiSession::run
+    const char* field;
+    const char* text;
+};
 
-    DpiSession p;
-    p.toPrintMode();
-    p.typeAtEnd("Text2", "5");
-    EXPECT_EQ(p.text("Text2"), "1024");
-    p.typeAtEnd("Text1", "12");
-    EXPECT_EQ(p.text("Text1"), "7681");
-}
-
-TEST(FieldEditing, TheCentimetreFieldsTakeAnyLengthAndAnyCommas) {
-    DpiSession s;
-    s.lockOff();
-    s.typeOver("Text4", ",1,2,3456789");
-    EXPECT_EQ(s.text("Text4"), ",1,2,3456789");
-    s.typeAtEnd("Text3", "123456");
-    EXPECT_EQ(s.text("Text3"), "9,75123456");
-}
-
-TEST(FieldEditing, BackspaceCanEmptyAFieldAndTheEmptyTextStays) {
-    DpiSession s;
-    s.clear("Text3");
-    EXPECT_EQ(s.text("Text3"), "");
-    s.focus("Text4");
-    EXPECT_EQ(s.text("Text3"), "");
+TEST(FieldEditing, LimitsAndEmptyFields) {
+    for (const Edit& e : std::vector<Edit>{
+             // A fifth typed character is refused in the pixel and resolution fields.
+             {"Text5 << 9", "Text5", "2009"},
+             {"Text5 << 9; Text5 << 9", "Text5", "2009"},
+             {"print; Text2 << 5", "Text2", "1024"},
+             {"print; Text1 << 12", "Text1", "7681"},
+             // The centimetre fields take any length and any commas.
+             {"unlock; Text4 = ,1,2,3456789", "Text4", ",1,2,3456789"},
+             {"unlock; Text3 << 123456", "Text3", "9,75123456"},
+             // Backspace can empty a field and the empty text stays.
+             {"Text3 clear", "Text3", ""},
+             {"Text3 clear; Text4 focus", "Text3", ""},
+         }) {
+        DpiSession s;
+        s.run(e.steps);
+        EXPECT_EQ(s.text(e.field), e.text) << e.steps;
+    }
 }
 
 TEST(FocusFlags, TabFromTheHeightToTheWidthInPixels) {
