@@ -1,22 +1,15 @@
 // The clipboard, undo and the context menu of the DPI window's fields,
 // through the real widgets. Pasted text is the user's edit: it reaches the
 // change handlers exactly as the same edit made through the model does.
-#include "dpi/dpi_window.h"
+#include "dpi_view.h"
 #include "qt/application.h"
-#include "qt/form_view.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
 #include <QMenu>
 #include <QTranslator>
-#include <QtTest/QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 
 namespace {
@@ -24,29 +17,12 @@ namespace {
 const char* const fields[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
 const char* const mirrors[] = {"Label10", "Label12", "Label14", "Label15", "Label16"};
 
-class Clipboard : public ::testing::Test {
+class Clipboard : public DpiView {
 protected:
-    void SetUp() override {
-        view = std::make_unique<qtview::FormView>(window.form());
-        window.form().show();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-    }
-    void TearDown() override {
-        view.reset();
-        QApplication::processEvents();
-    }
-    QLineEdit* field(const char* name) {
-        auto* edit = qobject_cast<QLineEdit*>(view->widgetFor(name));
-        EXPECT_NE(edit, nullptr);
-        QTest::mouseClick(edit, Qt::LeftButton);
-        return edit;
-    }
     void paste(QLineEdit* edit, const QString& text) {
         QGuiApplication::clipboard()->setText(text);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     }
-    std::string text(dpi::DpiWindow& w, const char* name) { return w.form().control(name).text(); }
     // Every field and label as in a window that received `edit` for
     // `name` through the model alone, the field focused as by the user.
     void expectSameAsModelEdit(const char* name, const std::string& edit) {
@@ -69,9 +45,6 @@ protected:
                     EXPECT_EQ(t.find(bad), std::string::npos)
                         << c->name() << ": " << t.substr(0, 40);
     }
-
-    dpi::DpiWindow window;
-    std::unique_ptr<qtview::FormView> view;
 };
 
 TEST_F(Clipboard, CopyAndCutPutTheSelectionOnTheClipboard) {

@@ -1,39 +1,9 @@
 // The real DPI window's fields, typed into through the widgets.
-#include "dpi/dpi_window.h"
-#include "qt/form_view.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QtTest/QTest>
-
-#include <gtest/gtest.h>
+#include "dpi_view.h"
 
 namespace {
 
-class DpiWindowView : public ::testing::Test {
-protected:
-    void SetUp() override {
-        view = std::make_unique<qtview::FormView>(window.form());
-        window.form().show();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-    }
-    void TearDown() override {
-        view.reset();
-        QApplication::processEvents();
-    }
-    QLineEdit* field(const char* name) {
-        auto* edit = qobject_cast<QLineEdit*>(view->widgetFor(name));
-        EXPECT_NE(edit, nullptr);
-        QTest::mouseClick(edit, Qt::LeftButton);
-        edit->end(false);
-        return edit;
-    }
-    std::string text(const char* name) { return window.form().control(name).text(); }
-
-    dpi::DpiWindow window;
-    std::unique_ptr<qtview::FormView> view;
-};
+using DpiWindowView = DpiView;
 
 TEST_F(DpiWindowView, StartsWithTheFocusInText3) {
     EXPECT_EQ(QApplication::focusWidget(), view->widgetFor("Text3"));
@@ -58,7 +28,7 @@ const Keys keys[] = {
 TEST_F(DpiWindowView, KeyFilterOfTheFields) {
     for (const auto& k : keys) {
         SCOPED_TRACE(std::string(k.field) + " <- " + k.keys);
-        QLineEdit* edit = field(k.field);
+        QLineEdit* edit = field(k.field, true);
         const std::string before = text(k.field);
         QTest::keyClicks(edit, k.keys);
         EXPECT_EQ(edit->text().toStdString(), k.text);
@@ -72,7 +42,7 @@ TEST_F(DpiWindowView, PrintModeOpensThePixelFieldsToFourDigits) {
     QTest::mouseClick(view->widgetFor("Option2"), Qt::LeftButton);
     ASSERT_TRUE(view->widgetFor("Text1")->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), view->widgetFor("Text1"));
-    QLineEdit* edit = field("Text1");
+    QLineEdit* edit = field("Text1", true);
     QTest::keyClicks(edit, ",12");
     EXPECT_EQ(text("Text1"), "7681");
     EXPECT_EQ(edit->text(), "7681");
