@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include <stdlib.h>
 
@@ -33,43 +35,32 @@ OperatingSystem fakeWindows(std::map<std::string, std::string> longNames = {}) {
     return os;
 }
 
-struct BackslashCase {
-    std::string path, result;
-};
+using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-class AddBackslashTest : public testing::TestWithParam<BackslashCase> {};
-
-TEST_P(AddBackslashTest, EndsTheVariableInOneSeparator) {
-    std::string variable = GetParam().path;
-    EXPECT_EQ(AddBackslash(variable, '\\'), GetParam().result);
-    EXPECT_EQ(variable, GetParam().result);
+TEST(AddBackslash, EndsTheVariableInOneSeparator) {
+    for (auto [path, result] : Pairs{{"C:\\Tools", "C:\\Tools\\"},
+                                     {"C:\\", "C:\\"},
+                                     {"", "\\"},
+                                     {"C:\\Tools/", "C:\\Tools/\\"}}) {
+        std::string variable = path;
+        EXPECT_EQ(AddBackslash(variable, '\\'), result) << path;
+        EXPECT_EQ(variable, result);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, AddBackslashTest,
-                         testing::Values(BackslashCase{"C:\\Tools", "C:\\Tools\\"},
-                                         BackslashCase{"C:\\", "C:\\"}, BackslashCase{"", "\\"},
-                                         BackslashCase{"C:\\Tools/", "C:\\Tools/\\"}));
-
-struct ExpandCase {
-    std::string path, expanded;
-};
-
-class ExpandPathNameTest : public testing::TestWithParam<ExpandCase> {};
-
-TEST_P(ExpandPathNameTest, GivesTheLongFormOrCapitalisesTheWords) {
+TEST(ExpandPathName, GivesTheLongFormOrCapitalisesTheWords) {
     auto os = fakeWindows(
         {{"C:\\PROGRA~1\\TOOLS\\ASPEKTO.EXE", "C:\\Program Files\\Tools\\Aspekto.exe"}});
-    EXPECT_EQ(ExpandPathName(GetParam().path, os), GetParam().expanded);
+    for (auto [path, expanded] :
+         Pairs{{"C:\\PROGRA~1\\TOOLS\\ASPEKTO.EXE", "C:\\Program Files\\Tools\\Aspekto.exe"},
+               {"C:\\PROGRAMME\\BILD-TOOLS (ALT)\\MY_APP.EXE",
+                "C:\\Programme\\Bild-Tools (Alt)\\My_App.exe"},
+               {"c:\\a b-c(d_e.f:g", "C:\\A B-C(D_E.f:g"},
+               {"a", "A"},
+               {"", ""},
+               {"C:\\ÜBER\\ÄRGER.TXT", "C:\\Über\\Ärger.txt"}})
+        EXPECT_EQ(ExpandPathName(path, os), expanded) << path;
 }
-
-INSTANTIATE_TEST_SUITE_P(Paths, ExpandPathNameTest,
-                         testing::Values(ExpandCase{"C:\\PROGRA~1\\TOOLS\\ASPEKTO.EXE",
-                                                    "C:\\Program Files\\Tools\\Aspekto.exe"},
-                                         ExpandCase{"C:\\PROGRAMME\\BILD-TOOLS (ALT)\\MY_APP.EXE",
-                                                    "C:\\Programme\\Bild-Tools (Alt)\\My_App.exe"},
-                                         ExpandCase{"c:\\a b-c(d_e.f:g", "C:\\A B-C(D_E.f:g"},
-                                         ExpandCase{"a", "A"}, ExpandCase{"", ""},
-                                         ExpandCase{"C:\\ÜBER\\ÄRGER.TXT", "C:\\Über\\Ärger.txt"}));
 
 TEST(ExpandPathName, RefusesALongFormThatDoesNotFitThePathLimit) {
     const std::string fits = "C:\\" + std::string(256, 'a');    // 259 characters
@@ -82,14 +73,14 @@ TEST(ExpandPathName, RefusesALongFormThatDoesNotFitThePathLimit) {
 
 TEST(ExpandPathName, FallsBackToTheCaseChangeWhenTheQueryFails) {
     auto os = fakeWindows();
-    os.longPathName = [](const std::string&) -> std::optional<std::string> {
-        throw value::Failure("refused");
-    };
-    EXPECT_EQ(ExpandPathName("C:\\TOOLS\\X.EXE", os), "C:\\Tools\\X.exe");
-    os.longPathName = nullptr;
-    EXPECT_EQ(ExpandPathName("C:\\TOOLS\\X.EXE", os), "C:\\Tools\\X.exe");
-    os.longPathName = [](const std::string&) { return std::optional<std::string>(""); };
-    EXPECT_EQ(ExpandPathName("C:\\TOOLS\\X.EXE", os), "C:\\Tools\\X.exe");
+    for (auto query : std::vector<decltype(os.longPathName)>{
+             [](const std::string&) -> std::optional<std::string> {
+                 throw value::Failure("refused");
+             },
+             nullptr, [](const std::string&) { return std::optional<std::string>(""); }}) {
+        os.longPathName = query;
+        EXPECT_EQ(ExpandPathName("C:\\TOOLS\\X.EXE", os), "C:\\Tools\\X.exe");
+    }
 }
 
 TEST(Folders, EndInTheSeparatorAndAFailingQueryGivesTheSeparatorAlone) {
@@ -154,24 +145,16 @@ TEST(InitAppNames, WithoutAnyPathTheSettingsFileStaysEmpty) {
     EXPECT_EQ(v.SettingsFile, "");
 }
 
-struct SettingsCase {
-    std::string executable, settings;
-};
-
-class SettingsPathTest : public testing::TestWithParam<SettingsCase> {};
-
-TEST_P(SettingsPathTest, ReplacesTheExtensionOrAppendsOne) {
-    EXPECT_EQ(SettingsPathFor(GetParam().executable, '/'), GetParam().settings);
+TEST(SettingsPathFor, ReplacesTheExtensionOrAppendsOne) {
+    for (auto [executable, settings] :
+         Pairs{{"/opt/aspekto/aspekto", "/opt/aspekto/aspekto.ini"},
+               {"/opt/aspekto/Aspekto.EXE", "/opt/aspekto/Aspekto.ini"},
+               {"/opt/aspekto/aspekto.x", "/opt/aspekto/aspekto.ini"},
+               {"/opt/tools.d/aspekto", "/opt/tools.d/aspekto.ini"},
+               {"/opt/tools/.aspekto", "/opt/tools/.aspekto.ini"},
+               {"aspekto.bin", "aspekto.ini"}})
+        EXPECT_EQ(SettingsPathFor(executable, '/'), settings) << executable;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, SettingsPathTest,
-    testing::Values(SettingsCase{"/opt/aspekto/aspekto", "/opt/aspekto/aspekto.ini"},
-                    SettingsCase{"/opt/aspekto/Aspekto.EXE", "/opt/aspekto/Aspekto.ini"},
-                    SettingsCase{"/opt/aspekto/aspekto.x", "/opt/aspekto/aspekto.ini"},
-                    SettingsCase{"/opt/tools.d/aspekto", "/opt/tools.d/aspekto.ini"},
-                    SettingsCase{"/opt/tools/.aspekto", "/opt/tools/.aspekto.ini"},
-                    SettingsCase{"aspekto.bin", "aspekto.ini"}));
 
 // The operating-system layer's long path: the canonical form of what exists.
 class LongPathName : public testing::Test {
