@@ -21,35 +21,14 @@ struct ModeLook {
     const char* focus;
 };
 
-const ModeLook Scan{"scan",
-                    {"Text3", "Text4"},
-                    {"Text1", "Text2"},
-                    {{"Label15", "Text1"}, {"Label16", "Text2"}},
-                    {"Label10", "Label14"},
-                    "scanner",
-                    "arrow_down",
-                    240,
-                    720,
-                    DarkBlue,
-                    DarkRed,
-                    DarkRed,
-                    Black,
-                    "Text3"};
-
-const ModeLook Print{"print",
-                     {"Text1", "Text2"},
-                     {"Text3", "Text4"},
-                     {{"Label10", "Text3"}, {"Label14", "Text4"}},
-                     {"Label15", "Label16"},
-                     "printer",
-                     "arrow_up",
-                     690,
-                     210,
-                     DarkRed,
-                     DarkBlue,
-                     Black,
-                     DarkRed,
-                     "Text1"};
+// clang-format off
+const ModeLook Scan{"scan", {"Text3", "Text4"}, {"Text1", "Text2"},
+                    {{"Label15", "Text1"}, {"Label16", "Text2"}}, {"Label10", "Label14"},
+                    "scanner", "arrow_down", 240, 720, DarkBlue, DarkRed, DarkRed, Black, "Text3"};
+const ModeLook Print{"print", {"Text1", "Text2"}, {"Text3", "Text4"},
+                     {{"Label10", "Text3"}, {"Label14", "Text4"}}, {"Label15", "Label16"},
+                     "printer", "arrow_up", 690, 210, DarkRed, DarkBlue, Black, DarkRed, "Text1"};
+// clang-format on
 
 void expectLook(DpiSession& s, const ModeLook& m) {
     SCOPED_TRACE(m.name);
