@@ -6,7 +6,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <cstdlib>
 
 // The pictures are drawn by the project as XPM sources, each also at twice
@@ -39,13 +38,7 @@ void addPictures() {
 
 int main(int argc, char* argv[]) {
     // Say what to do instead of failing in the toolkit when there is no display.
-    const platform::DisplayChoice display =
-        platform::chooseDisplay(platform::readDisplayEnvironment(&std::getenv));
-    if (!display.usable) {
-        std::fputs(platform::noDisplayMessage("rastomat").c_str(), stderr);
-        return 1;
-    }
-    if (display.qtPlatform) qputenv("QT_QPA_PLATFORM", display.qtPlatform->c_str());
+    if (!platform::applyDisplayChoice("rastomat")) return EXIT_FAILURE;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("rastomat");

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QStringList>
 
-#include <cstdio>
 #include <cstdlib>
 
 // The pictures are drawn by the project as XPM sources, each also at twice
@@ -39,12 +38,7 @@ int main(int argc, char** argv) {
     platform::SingleInstance instance(QStringLiteral("aspekto"));
     if (instance.previousInstance()) return EXIT_SUCCESS;
 
-    auto display = platform::chooseDisplay(platform::readDisplayEnvironment(std::getenv));
-    if (!display.usable) {
-        std::fputs(platform::noDisplayMessage("aspekto").c_str(), stderr);
-        return EXIT_FAILURE;
-    }
-    if (display.qtPlatform) qputenv("QT_QPA_PLATFORM", display.qtPlatform->c_str());
+    if (!platform::applyDisplayChoice("aspekto")) return EXIT_FAILURE;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("aspekto");

@@ -1,5 +1,8 @@
 #include "display_choice.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace platform {
 
 DisplayEnvironment readDisplayEnvironment(const std::function<const char*(const char*)>& getenv) {
@@ -23,6 +26,16 @@ std::string noDisplayMessage(const std::string& program) {
            "Start it inside a desktop session, or without a desktop through a virtual "
            "X server:\n    xvfb-run -a " +
            program + "\n(QT_QPA_PLATFORM=offscreen runs it without showing anything.)\n";
+}
+
+bool applyDisplayChoice(const std::string& program) {
+    const DisplayChoice choice = chooseDisplay(readDisplayEnvironment(&std::getenv));
+    if (!choice.usable) {
+        std::fputs(noDisplayMessage(program).c_str(), stderr);
+        return false;
+    }
+    if (choice.qtPlatform) setenv("QT_QPA_PLATFORM", choice.qtPlatform->c_str(), 1);
+    return true;
 }
 
 } // namespace platform

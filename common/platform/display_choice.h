@@ -26,4 +26,8 @@ DisplayChoice chooseDisplay(const DisplayEnvironment& env);
 // The text for a start without any display.
 std::string noDisplayMessage(const std::string& program);
 
+// Applies the choice to this process before the toolkit starts: false (and
+// the message on standard error) when there is no display at all.
+bool applyDisplayChoice(const std::string& program);
+
 } // namespace platform
