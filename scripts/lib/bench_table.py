@@ -20,8 +20,8 @@ programs = {
     "rastomat": os.path.join(build, "dpi", "rastomat"),
     "aspekto": os.path.join(build, "format", "aspekto"),
 }
-minimal = os.path.join(build, "tests", "bench", "minimal_window")
-bench = os.path.join(build, "tests", "bench")
+minimal = os.path.join(build, "bench", "minimal_window")
+bench = os.path.join(build, "bench")
 
 
 def google_benchmark(program, name):
