@@ -14,7 +14,8 @@ import time
 
 build = sys.argv[1]
 rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 30
-repetitions = int(sys.argv[3]) if len(sys.argv) > 3 else 15
+# Google Benchmark reports a median only from two repetitions on.
+repetitions = max(2, int(sys.argv[3])) if len(sys.argv) > 3 else 15
 
 programs = {
     "rastomat": os.path.join(build, "dpi", "rastomat"),
