@@ -10,11 +10,7 @@ using forms::ControlDecl;
 using forms::Font;
 using forms::Kind;
 
-const Color Black{0, 0, 0};
-const Color White{255, 255, 255};
-const Color Green{0, 255, 0};
-const Color DarkRed{192, 0, 0};
-const Color DarkBlue{0, 0, 192};
+using namespace forms::colors;
 const Color LayoutOrange{192, 64, 0};
 
 Font bold(double points) {

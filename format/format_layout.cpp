@@ -10,9 +10,7 @@ using forms::ControlDecl;
 using forms::Font;
 using forms::Kind;
 
-const Color Black{0, 0, 0};
-const Color Green{0, 255, 0};
-const Color Blue{0, 0, 192};
+using namespace forms::colors;
 
 const Font Big{15.75, true};
 const Font Box{11.25, true};
@@ -84,7 +82,7 @@ forms::FormDecl FormatLayout() {
     frame.height = 3645;
     frame.tabIndex = 0;
     frame.font = Font{14.25, true};
-    frame.foreColor = Blue;
+    frame.foreColor = DarkBlue;
 
     ControlDecl combo =
         control("Combo1", Kind::ComboBox, "16:9 - 720 x 1280", 480, 630, 3375, 480, 9, Big);

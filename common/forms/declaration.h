@@ -13,6 +13,15 @@ struct Color {
     friend bool operator==(const Color&, const Color&) = default;
 };
 
+// The colours both windows use.
+namespace colors {
+constexpr Color Black{0, 0, 0};
+constexpr Color White{255, 255, 255};
+constexpr Color Green{0, 255, 0};
+constexpr Color DarkRed{192, 0, 0};
+constexpr Color DarkBlue{0, 0, 192};
+} // namespace colors
+
 struct Font {
     double points = 8.25;
     bool bold = false;

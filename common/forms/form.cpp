@@ -39,6 +39,22 @@ std::function<void()> g_doEvents;
 
 } // namespace
 
+const char* eventName(Event event) {
+    switch (event) {
+    case Event::Change:
+        return "Change";
+    case Event::Click:
+        return "Click";
+    case Event::GotFocus:
+        return "GotFocus";
+    case Event::LostFocus:
+        return "LostFocus";
+    case Event::KeyPress:
+        return "KeyPress";
+    }
+    return "";
+}
+
 Screen& screen() {
     static Screen s;
     return s;

@@ -11,6 +11,8 @@
 namespace forms {
 
 enum class Event { Change, Click, GotFocus, LostFocus, KeyPress };
+// The event's name as a handler's name ends ("Change" in Text1_Change).
+const char* eventName(Event event);
 enum class FormProperty { Position, Shown, Topmost };
 
 // What the view listens to; every model change is announced here.

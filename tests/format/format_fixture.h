@@ -22,29 +22,13 @@ protected:
             if (duringDoEvents) duringDoEvents();
         });
         form().setTracer([this](const forms::Control& c, forms::Event e, bool entering, int) {
-            if (entering) events.push_back(c.name() + "." + eventName(e));
+            if (entering) events.push_back(c.name() + "." + forms::eventName(e));
         });
         ASSERT_TRUE(format::Main(window, {}));
         events.clear();
         doEventsRuns = 0;
     }
     void TearDown() override { forms::setDoEventsHook(nullptr); }
-
-    static std::string eventName(forms::Event e) {
-        switch (e) {
-        case forms::Event::Change:
-            return "Change";
-        case forms::Event::Click:
-            return "Click";
-        case forms::Event::GotFocus:
-            return "GotFocus";
-        case forms::Event::LostFocus:
-            return "LostFocus";
-        case forms::Event::KeyPress:
-            return "KeyPress";
-        }
-        return "?";
-    }
 
     forms::Form& form() { return window.form(); }
     forms::Control& c(const char* name) { return form().control(name); }

@@ -30,22 +30,6 @@ ControlDecl decl(std::string name, Kind kind, std::string container, std::string
     return c;
 }
 
-const char* eventName(forms::Event e) {
-    switch (e) {
-    case forms::Event::Change:
-        return "Change";
-    case forms::Event::Click:
-        return "Click";
-    case forms::Event::GotFocus:
-        return "GotFocus";
-    case forms::Event::LostFocus:
-        return "LostFocus";
-    case forms::Event::KeyPress:
-        return "KeyPress";
-    }
-    return "";
-}
-
 } // namespace
 
 forms::FormDecl testForm() {
@@ -149,7 +133,7 @@ void ViewTest::SetUp() {
     control("Text1").onKeyPress = [](int& code) { editing::filterKey(code, false); };
     control("Text2").onKeyPress = [](int& code) { editing::filterKey(code, true); };
     form.setTracer([this](const forms::Control& c, forms::Event e, bool entering, int) {
-        if (entering) events.push_back(c.name() + ":" + eventName(e));
+        if (entering) events.push_back(c.name() + ":" + forms::eventName(e));
     });
     view = std::make_unique<qtview::FormView>(form);
 }
