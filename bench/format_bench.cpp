@@ -1,5 +1,6 @@
-#include "app_modul.h"
-#include "format_window.h"
+#include "common/testing/typing.h"
+#include "format/app_modul.h"
+#include "format/format_window.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,7 +20,7 @@ static void KeystrokeCascade(benchmark::State& state) {
     height.setSelection(static_cast<int>(height.text().size()), 0);
     bool erase = false;
     for (auto _ : state) {
-        form.userType(height, erase ? 8 : '5');
+        testing_support::type(form, height, erase ? 8 : '5');
         erase = !erase;
     }
     benchmark::DoNotOptimize(form.control("Text2").text().data());

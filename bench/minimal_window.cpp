@@ -1,7 +1,7 @@
 // The reference for start-up time and memory: one empty window of a given
 // size, nothing else. With "label" it shows one line of text as well, which
 // shows what the toolkit's fonts alone cost.
-#include "qt/first_frame.h"
+#include "common/qtview/first_frame.h"
 
 #include <QApplication>
 #include <QLabel>

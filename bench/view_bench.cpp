@@ -1,9 +1,10 @@
 // One keystroke from the toolkit's key event to the repainted window, through
 // the real view of each window, offscreen.
-#include "app_modul.h"
+#include "common/qtview/form_view.h"
+#include "common/qtview/toolkit.h"
 #include "dpi/dpi_window.h"
-#include "format_window.h"
-#include "qt/form_view.h"
+#include "format/app_modul.h"
+#include "format/format_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>

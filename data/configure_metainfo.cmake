@@ -1,5 +1,5 @@
-# Writes a metainfo file from its template: IN, OUT and
-# CALC_SCREENSHOT_BASE_URL, the web address under which the repository's
+# Writes a metainfo file from its template: IN, OUT, CALC_VERSION (the
+# project's version) and CALC_SCREENSHOT_BASE_URL, the web address under which the repository's
 # docs/ folder is published. Software centres fetch screenshots over the web
 # only, so without that address the screenshots are left out rather than
 # pointed at a place that does not exist. Included by data/CMakeLists.txt and

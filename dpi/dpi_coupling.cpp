@@ -1,7 +1,7 @@
-#include "dpi_window.h"
-#include "forms/error_policy.h"
-#include "round_two_decimals.h"
-#include "value/conversions.h"
+#include "common/forms/error_policy.h"
+#include "common/value/conversions.h"
+#include "dpi/dpi_window.h"
+#include "dpi/round_two_decimals.h"
 
 // The five change handlers. A handler recomputes other fields only in an
 // editing run (its field has the focus); every field it writes gets a
@@ -48,7 +48,7 @@ template <class Compute> void computeInto(Variant& holder, Compute&& compute) {
 void DpiWindow::Text1_Change() {
     Variant result;
     if (Text1Active.equals(1)) {
-        if (c("Check1").value() == 1) {
+        if (Check1_.value() == 1) {
             step(
                 [&] { write(Text2_, value::intFloor(Variant(Text1_.text()) * PxWidthPerHeight)); });
             computeInto(result, [&] { return cmFromPixels(Text2_); });
@@ -58,15 +58,15 @@ void DpiWindow::Text1_Change() {
         step([&] { write(Text3_, result); });
     }
     step([&] { ShowFileSize(); });
-    step([&] { copyLabel(c("Label10"), Text3_); });
-    step([&] { copyLabel(c("Label16"), Text2_); });
-    step([&] { copyLabel(c("Label14"), Text4_); });
+    step([&] { copyLabel(Label10_, Text3_); });
+    step([&] { copyLabel(Label16_, Text2_); });
+    step([&] { copyLabel(Label14_, Text4_); });
 }
 
 void DpiWindow::Text2_Change() {
     Variant result;
     if (Text2Active.equals(1)) {
-        if (c("Check1").value() == 1) {
+        if (Check1_.value() == 1) {
             step(
                 [&] { write(Text1_, value::intFloor(Variant(Text2_.text()) * PxHeightPerWidth)); });
             computeInto(result, [&] { return cmFromPixels(Text1_); });
@@ -76,15 +76,15 @@ void DpiWindow::Text2_Change() {
         step([&] { write(Text4_, result); });
     }
     step([&] { ShowFileSize(); });
-    step([&] { copyLabel(c("Label10"), Text3_); });
-    step([&] { copyLabel(c("Label15"), Text1_); });
-    step([&] { copyLabel(c("Label14"), Text4_); });
+    step([&] { copyLabel(Label10_, Text3_); });
+    step([&] { copyLabel(Label15_, Text1_); });
+    step([&] { copyLabel(Label14_, Text4_); });
 }
 
 void DpiWindow::Text3_Change() {
     Variant result;
     if (Text3Active.equals(1)) {
-        if (c("Check1").value() == 1) {
+        if (Check1_.value() == 1) {
             computeInto(result, [&] {
                 return RoundTwoDecimals(Variant(Text3_.text()) * CmWidthPerHeight);
             });
@@ -94,15 +94,15 @@ void DpiWindow::Text3_Change() {
         step([&] { write(Text1_, pixelsFromCm(Text3_)); });
     }
     step([&] { ShowFileSize(); });
-    step([&] { copyLabel(c("Label14"), Text4_); });
-    step([&] { copyLabel(c("Label16"), Text2_); });
-    step([&] { copyLabel(c("Label15"), Text1_); });
+    step([&] { copyLabel(Label14_, Text4_); });
+    step([&] { copyLabel(Label16_, Text2_); });
+    step([&] { copyLabel(Label15_, Text1_); });
 }
 
 void DpiWindow::Text4_Change() {
     Variant result;
     if (Text4Active.equals(1)) {
-        if (c("Check1").value() == 1) {
+        if (Check1_.value() == 1) {
             computeInto(result, [&] {
                 return RoundTwoDecimals(Variant(Text4_.text()) * CmHeightPerWidth);
             });
@@ -112,16 +112,16 @@ void DpiWindow::Text4_Change() {
         step([&] { write(Text2_, pixelsFromCm(Text4_)); });
     }
     step([&] { ShowFileSize(); });
-    step([&] { copyLabel(c("Label10"), Text3_); });
-    step([&] { copyLabel(c("Label16"), Text2_); });
-    step([&] { copyLabel(c("Label15"), Text1_); });
+    step([&] { copyLabel(Label10_, Text3_); });
+    step([&] { copyLabel(Label16_, Text2_); });
+    step([&] { copyLabel(Label15_, Text1_); });
 }
 
 // The resolution ignores the lock and stores the ratios anew. Only the
 // user writes it, so it has no flag.
 void DpiWindow::Text5_Change() {
     Variant result;
-    if (c("Option1").value() == 1) {
+    if (Option1_.value() == 1) {
         step([&] { write(Text1_, pixelsFromCm(Text3_)); });
         step([&] { write(Text2_, pixelsFromCm(Text4_)); });
     } else {
@@ -132,10 +132,10 @@ void DpiWindow::Text5_Change() {
     }
     step([&] { StoreRatios(); });
     step([&] { ShowFileSize(); });
-    step([&] { copyLabel(c("Label15"), Text1_); });
-    step([&] { copyLabel(c("Label16"), Text2_); });
-    step([&] { copyLabel(c("Label10"), Text3_); });
-    step([&] { copyLabel(c("Label14"), Text4_); });
+    step([&] { copyLabel(Label15_, Text1_); });
+    step([&] { copyLabel(Label16_, Text2_); });
+    step([&] { copyLabel(Label10_, Text3_); });
+    step([&] { copyLabel(Label14_, Text4_); });
 }
 
 } // namespace dpi

@@ -1,5 +1,5 @@
-#include "dpi_window.h"
-#include "editing/numeric_field.h"
+#include "common/editing/numeric_field.h"
+#include "dpi/dpi_window.h"
 
 namespace dpi {
 

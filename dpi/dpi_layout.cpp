@@ -1,4 +1,4 @@
-#include "dpi_layout.h"
+#include "dpi/dpi_layout.h"
 
 namespace dpi {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "forms/declaration.h"
+#include "common/forms/declaration.h"
 
 namespace dpi {
 

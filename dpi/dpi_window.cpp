@@ -1,8 +1,8 @@
-#include "dpi_window.h"
+#include "dpi/dpi_window.h"
 
-#include "commands/placement.h"
-#include "dpi_layout.h"
-#include "forms/error_policy.h"
+#include "common/commands/placement.h"
+#include "common/forms/error_policy.h"
+#include "dpi/dpi_layout.h"
 
 namespace dpi {
 
@@ -10,7 +10,12 @@ using forms::step;
 
 DpiWindow::DpiWindow()
     : form_(layout()), Text1_(c("Text1")), Text2_(c("Text2")), Text3_(c("Text3")),
-      Text4_(c("Text4")), Text5_(c("Text5")) {
+      Text4_(c("Text4")), Text5_(c("Text5")), Check1_(c("Check1")), Option1_(c("Option1")),
+      Option2_(c("Option2")), Frame1_(c("Frame1")), Frame2_(c("Frame2")), Label10_(c("Label10")),
+      Label12_(c("Label12")), Label14_(c("Label14")), Label15_(c("Label15")),
+      Label16_(c("Label16")), Image1_(c("Image1")), Picture1_(c("Picture1")),
+      Picture2_(c("Picture2")), Picture3_(c("Picture3")), Picture4_(c("Picture4")),
+      Picture5_(c("Picture5")), Picture6_(c("Picture6")), Picture7_(c("Picture7")) {
     wire();
 }
 
@@ -38,9 +43,9 @@ void DpiWindow::wire() {
     Text3_.onLostFocus = [this] { Text3_LostFocus(); };
     Text4_.onLostFocus = [this] { Text4_LostFocus(); };
 
-    c("Option1").onClick = [this] { Option1_Click(); };
-    c("Option2").onClick = [this] { Option2_Click(); };
-    c("Check1").onClick = [this] { Check1_Click(); };
+    Option1_.onClick = [this] { Option1_Click(); };
+    Option2_.onClick = [this] { Option2_Click(); };
+    Check1_.onClick = [this] { Check1_Click(); };
 }
 
 // Start-up goes on past any failing step.
@@ -52,13 +57,13 @@ void DpiWindow::Form_Load() {
     step([&] { form_.show(); });
     step([&] { commands::SetWindowOnTop(form_); });
     step([&] { Text3_.SetFocus(); });
-    step([&] { c("Label15").setVisible(true); });
-    step([&] { c("Label16").setVisible(true); });
+    step([&] { Label15_.setVisible(true); });
+    step([&] { Label16_.setVisible(true); });
     // The mirror labels have the fields' size: put them over the fields.
-    step([&] { c("Label15").setTop(Text1_.top()); });
-    step([&] { c("Label16").setTop(Text2_.top()); });
-    step([&] { c("Label15").setLeft(Text1_.left()); });
-    step([&] { c("Label16").setLeft(Text2_.left()); });
+    step([&] { Label15_.setTop(Text1_.top()); });
+    step([&] { Label16_.setTop(Text2_.top()); });
+    step([&] { Label15_.setLeft(Text1_.left()); });
+    step([&] { Label16_.setLeft(Text2_.left()); });
     step([&] { Text1_.setVisible(false); });
     step([&] { Text2_.setVisible(false); });
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include "forms/form.h"
-#include "value/variant.h"
+#include "common/forms/form.h"
+#include "common/value/variant.h"
 
 namespace dpi {
 
@@ -56,11 +56,8 @@ public:
     void Text3_LostFocus();
     void Text4_LostFocus();
 
-    // How often the file size has been estimated; lets checks follow a
-    // cascade.
-    int fileSizeRuns() const { return fileSizeRuns_; }
-
 private:
+    // Every control is looked up once, here: a wrong name fails at start.
     forms::Control& c(const char* name) { return form_.control(name); }
     void wire();
 
@@ -76,7 +73,10 @@ private:
 
     forms::Form form_;
     forms::Control &Text1_, &Text2_, &Text3_, &Text4_, &Text5_;
-    int fileSizeRuns_ = 0;
+    forms::Control &Check1_, &Option1_, &Option2_, &Frame1_, &Frame2_;
+    forms::Control &Label10_, &Label12_, &Label14_, &Label15_, &Label16_;
+    forms::Control &Image1_, &Picture1_, &Picture2_, &Picture3_, &Picture4_, &Picture5_, &Picture6_,
+        &Picture7_;
 };
 
 } // namespace dpi

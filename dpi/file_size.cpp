@@ -1,7 +1,7 @@
-#include "dpi_window.h"
-#include "forms/error_policy.h"
-#include "round_two_decimals.h"
-#include "value/conversions.h"
+#include "common/forms/error_policy.h"
+#include "common/value/conversions.h"
+#include "dpi/dpi_window.h"
+#include "dpi/round_two_decimals.h"
 
 namespace dpi {
 
@@ -20,7 +20,6 @@ void DpiWindow::ShowFileSize() {
     using forms::step;
     using value::checkedMul;
     using value::Variant;
-    ++fileSizeRuns_;
     Variant pixels, bytes, shown, unit;
     step([&] { pixels = checkedMul(valueOf(Text2_), valueOf(Text1_)); });
     step([&] { bytes = checkedMul(checkedMul(valueOf(Text2_), valueOf(Text1_)), BytesPerPixel); });
@@ -47,7 +46,7 @@ void DpiWindow::ShowFileSize() {
         step([&] { shown = RoundTwoDecimals(bytes.toNumber() / 1000000); });
         unit = " Mb";
     }
-    step([&] { c("Label12").setCaption(shown.toText() + unit.toText()); });
+    step([&] { Label12_.setCaption(shown.toText() + unit.toText()); });
 }
 
 } // namespace dpi

@@ -1,6 +1,6 @@
-#include "round_two_decimals.h"
+#include "dpi/round_two_decimals.h"
 
-#include "value/conversions.h"
+#include "common/value/conversions.h"
 
 #include <cfloat>
 #include <cmath>

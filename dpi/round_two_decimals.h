@@ -1,5 +1,5 @@
 #pragma once
-#include "value/variant.h"
+#include "common/value/variant.h"
 
 namespace dpi {
 

@@ -1,7 +1,7 @@
-#include "app_modul.h"
+#include "format/app_modul.h"
 
-#include "commands/system_folders.h"
-#include "forms/error_policy.h"
+#include "common/commands/system_folders.h"
+#include "common/forms/error_policy.h"
 
 namespace format {
 
@@ -11,7 +11,8 @@ bool Main(FormatWindow& window, const StartUp& start) {
     step([&] { commands::InitSystemFolders(start.os); });
     step([&] { commands::InitAppNames(start.os); });
     step([&] {
-        if (!start.commandLine.empty()) commands::Program().CommandLine = start.commandLine;
+        if (!start.request.commandLine.empty())
+            commands::Program().CommandLine = start.request.commandLine;
     });
     step([&] { window.form().show(); });
     step([&] { window.form().control("Text1").SetFocus(); });

@@ -1,6 +1,7 @@
 #pragma once
-#include "commands/operating_system.h"
-#include "format_window.h"
+#include "common/commands/operating_system.h"
+#include "common/commands/start_request.h"
+#include "format/format_window.h"
 
 #include <string>
 
@@ -9,7 +10,7 @@ namespace format {
 
 struct StartUp {
     bool previousInstance = false; // another copy already runs
-    std::string commandLine;       // the arguments, as one text
+    commands::StartRequest request;
     commands::OperatingSystem os;
 };
 

@@ -1,4 +1,4 @@
-#include "format_layout.h"
+#include "format/format_layout.h"
 
 namespace format {
 

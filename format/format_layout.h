@@ -1,5 +1,5 @@
 #pragma once
-#include "forms/declaration.h"
+#include "common/forms/declaration.h"
 
 #include <array>
 #include <string_view>

@@ -1,11 +1,11 @@
-#include "format_window.h"
+#include "format/format_window.h"
 
-#include "commands/placement.h"
-#include "commands/text_helpers.h"
-#include "editing/numeric_field.h"
-#include "format_layout.h"
-#include "forms/error_policy.h"
-#include "value/conversions.h"
+#include "common/commands/placement.h"
+#include "common/commands/text_helpers.h"
+#include "common/editing/numeric_field.h"
+#include "common/forms/error_policy.h"
+#include "common/value/conversions.h"
+#include "format/format_layout.h"
 
 namespace format {
 

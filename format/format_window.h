@@ -1,6 +1,6 @@
 #pragma once
-#include "forms/form.h"
-#include "value/variant.h"
+#include "common/forms/form.h"
+#include "common/value/variant.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "forms/form.h"
-#include "fuzz_support.h"
+#include "common/forms/form.h"
+#include "fuzz/fuzz_support.h"
 
 #include <functional>
 #include <map>

@@ -3,10 +3,11 @@
 // one: no escaped exception, no re-entered handler, change handlers nested
 // at most one level, only numbers (or nothing) in fields the program wrote,
 // finite ratios.
-#include "commands/system_folders.h"
-#include "event_watch.h"
+#include "common/commands/system_folders.h"
+#include "common/testing/typing.h"
 #include "format/app_modul.h"
 #include "format/format_window.h"
+#include "fuzz/event_watch.h"
 
 #include <array>
 #include <cmath>
@@ -59,7 +60,7 @@ struct Session {
             auto& field = c(Fields[in.byte() % Fields.size()]);
             const int code = fuzz::typedCode(in);
             if (!focusField(field)) return;
-            fuzz::userEvent(watch, [&] { form().userType(field, code); });
+            fuzz::userEvent(watch, [&] { testing_support::type(form(), field, code); });
             break;
         }
         case 2: {

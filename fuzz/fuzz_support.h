@@ -1,5 +1,5 @@
 #pragma once
-#include "value/conversions.h"
+#include "common/value/conversions.h"
 
 #include <cctype>
 #include <cstddef>

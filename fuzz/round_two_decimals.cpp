@@ -1,8 +1,8 @@
 // Any finite double into RoundTwoDecimals: no failure, and the result's
 // text keeps at most two digits behind the comma ahead of any exponent.
 #include "dpi/round_two_decimals.h"
-#include "fuzz_support.h"
-#include "value/failure.h"
+#include "common/value/failure.h"
+#include "fuzz/fuzz_support.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 // Any bytes into the text helpers and the path routines: no failure, no
 // crash, and the documented shapes of their results.
-#include "commands/text_helpers.h"
-#include "commands/system_folders.h"
-#include "fuzz_support.h"
-#include "value/failure.h"
+#include "common/commands/text_helpers.h"
+#include "common/commands/system_folders.h"
+#include "common/value/failure.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 

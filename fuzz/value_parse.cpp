@@ -1,7 +1,7 @@
 // Any bytes into the text-to-number conversion; every finite double taken
 // from the bytes must survive the trip through its text form.
-#include "fuzz_support.h"
-#include "value/failure.h"
+#include "common/value/failure.h"
+#include "fuzz/fuzz_support.h"
 
 #include <cfloat>
 #include <cmath>

@@ -298,12 +298,12 @@ def bracket(s):
 
 PICTURES = {
     "common/pictures/calculator_icon": calculator_icon,
-    "dpi/pictures/scanner": scanner,
-    "dpi/pictures/printer": printer,
-    "dpi/pictures/arrow_up": arrow(False),
-    "dpi/pictures/arrow_down": arrow(True),
-    "dpi/pictures/bracket_link": bracket,
-    "format/pictures/bracket": bracket,
+    "rastomat/pictures/scanner": scanner,
+    "rastomat/pictures/printer": printer,
+    "rastomat/pictures/arrow_up": arrow(False),
+    "rastomat/pictures/arrow_down": arrow(True),
+    "rastomat/pictures/bracket_link": bracket,
+    "aspekto/pictures/bracket": bracket,
 }
 
 

@@ -1,6 +1,6 @@
-#include "placement.h"
+#include "common/commands/placement.h"
 
-#include "value/conversions.h"
+#include "common/value/conversions.h"
 
 namespace commands {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "forms/form.h"
+#include "common/forms/form.h"
 
 // Window placement and the topmost state, for both programs.
 namespace commands {

@@ -1,7 +1,7 @@
-#include "system_folders.h"
+#include "common/commands/system_folders.h"
 
-#include "forms/error_policy.h"
-#include "value/failure.h"
+#include "common/forms/error_policy.h"
+#include "common/value/failure.h"
 
 namespace commands {
 

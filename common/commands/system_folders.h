@@ -1,5 +1,5 @@
 #pragma once
-#include "operating_system.h"
+#include "common/commands/operating_system.h"
 
 #include <string>
 

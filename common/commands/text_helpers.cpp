@@ -1,6 +1,6 @@
-#include "text_helpers.h"
+#include "common/commands/text_helpers.h"
 
-#include "forms/control.h"
+#include "common/forms/control.h"
 
 namespace commands {
 

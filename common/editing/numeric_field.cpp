@@ -1,4 +1,4 @@
-#include "numeric_field.h"
+#include "common/editing/numeric_field.h"
 
 #include <cstdint>
 

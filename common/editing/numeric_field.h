@@ -1,13 +1,14 @@
 #pragma once
-#include "forms/control.h"
-#include "value/variant.h"
+#include "common/forms/control.h"
+#include "common/forms/key_codes.h"
+#include "common/value/variant.h"
 
 // The numeric fields of both windows: a key filter that lets only the
 // characters of a non-negative number through, and focus flags that tell a
 // change handler whether the user is editing its field.
 namespace editing {
 
-constexpr int Backspace = 8;
+using forms::keys::Backspace;
 constexpr int Comma = 44;
 
 // Leaves Backspace, the digits (and the comma where allowed) unchanged and

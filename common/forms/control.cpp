@@ -1,6 +1,6 @@
-#include "control.h"
+#include "common/forms/control.h"
 
-#include "form.h"
+#include "common/forms/form.h"
 
 #include <algorithm>
 
@@ -114,7 +114,7 @@ void Control::setSelection(int start, int length) {
     int count = characterCount(text_);
     selStart_ = std::clamp(start, 0, count);
     selLength_ = std::clamp(length, 0, count - selStart_);
-    form_.notify(*this, Property::Selection);
+    form_.notify(*this, Property::Caret);
 }
 
 } // namespace forms

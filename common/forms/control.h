@@ -1,14 +1,13 @@
 #pragma once
-#include "declaration.h"
-#include "value/failure.h"
+#include "common/forms/declaration.h"
+#include "common/value/failure.h"
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace forms {
-
-using value::Failure;
 
 class Form;
 
@@ -23,7 +22,8 @@ enum class Property {
     ForeColor,
     Picture,
     Items,
-    Selection
+    ListIndex, // the chosen line of a combo box
+    Caret      // the caret and selection of a text box
 };
 
 // One control of a form with the members the windows use. Writes announce

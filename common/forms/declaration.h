@@ -5,6 +5,9 @@
 
 namespace forms {
 
+// Positions and sizes are in twips: 15 to a pixel at the standard density.
+constexpr int TwipsPerPixel = 15;
+
 enum class Kind { Frame, TextBox, Label, CheckBox, OptionButton, ComboBox, PictureBox, Image };
 enum class Align { Left, Right, Center };
 

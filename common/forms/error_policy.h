@@ -1,5 +1,5 @@
 #pragma once
-#include "value/failure.h"
+#include "common/value/failure.h"
 
 namespace forms {
 

@@ -1,39 +1,12 @@
-#include "form.h"
+#include "common/forms/form.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 
 namespace forms {
 
 namespace {
-
-// Byte offset of the character with the given index in a UTF-8 text.
-std::size_t byteOffset(std::string_view text, int index) {
-    std::size_t i = 0;
-    for (int seen = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (seen == index) return i;
-            ++seen;
-        }
-    }
-    return text.size();
-}
-
-std::string utf8(int code) {
-    auto c = static_cast<unsigned>(code) & 0xFFFFu; // a 16-bit character code
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
 
 std::function<void()> g_doEvents;
 
@@ -137,7 +110,7 @@ void Form::raise(Control& control, Event event, const std::function<void()>& han
         Event e;
         ~Leave() {
             if (f.tracer_) f.tracer_(c, e, false, f.depth_);
-            --f.depth_;
+            if (--f.depth_ == 0 && f.onIdle) f.onIdle();
         }
     } leave{*this, control, event};
     handler();
@@ -162,7 +135,7 @@ bool Form::canFocus(const Control& control) const {
 
 void Form::moveFocus(Control& target) {
     if (!canFocus(target))
-        throw Failure("invalid procedure call: the control cannot take the focus");
+        throw value::Failure("invalid procedure call: the control cannot take the focus");
     if (focused_ == &target) return;
     Control* old = focused_;
     focused_ = &target;
@@ -176,7 +149,7 @@ template <class F> void Form::asUser(F&& f) {
     // What no handler ignores ends the event handler, nothing more.
     try {
         f();
-    } catch (const Failure&) {
+    } catch (const value::Failure&) {
     }
 }
 
@@ -198,37 +171,6 @@ void Form::userEdit(Control& box, std::string text) {
         box.writeText(std::move(text), true);
         raise(box, Event::Change, box.onChange);
     });
-}
-
-void Form::userType(Control& box, int code) {
-    if (box.kind() != Kind::TextBox && box.kind() != Kind::ComboBox) return;
-    code = userKeyPress(box, code);
-    if (code == 0 || box.locked()) return;
-    const std::string& t = box.text();
-    std::size_t from = byteOffset(t, box.selStart());
-    std::size_t to = byteOffset(t, box.selStart() + box.selLength());
-    int caret = box.selStart();
-    std::string edited;
-    if (code == 8) {
-        if (from == to) {
-            if (caret == 0) return;
-            --caret;
-            from = byteOffset(t, caret);
-        }
-        edited = t.substr(0, from) + t.substr(to);
-    } else {
-        edited = t.substr(0, from) + utf8(code) + t.substr(to);
-        if (!typedTextFits(box, edited)) return;
-        ++caret;
-    }
-    box.selStart_ = caret;
-    box.selLength_ = 0;
-    userEdit(box, std::move(edited));
-}
-
-void Form::userTypeText(Control& box, std::string_view characters) {
-    for (unsigned char c : characters)
-        userType(box, c);
 }
 
 void Form::userFocus(Control& control) {
@@ -278,7 +220,7 @@ void Form::userChoose(Control& combo, int index) {
     asUser([&] {
         combo.listIndex_ = index;
         combo.writeText(combo.items()[static_cast<std::size_t>(index)], false);
-        notify(combo, Property::Selection);
+        notify(combo, Property::ListIndex);
         raise(combo, Event::Click, combo.onClick);
     });
 }

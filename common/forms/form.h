@@ -1,6 +1,6 @@
 #pragma once
-#include "control.h"
-#include "declaration.h"
+#include "common/forms/control.h"
+#include "common/forms/declaration.h"
 
 #include <functional>
 #include <memory>
@@ -67,7 +67,10 @@ public:
     // (1 for an event raised by the user). For tests and checks.
     using Tracer = std::function<void(const Control&, Event, bool entering, int depth)>;
     void setTracer(Tracer tracer) { tracer_ = std::move(tracer); }
+    // How many handlers run now, nested; 0 between the user's events.
     int eventDepth() const { return depth_; }
+    // Called whenever the outermost handler has returned.
+    std::function<void()> onIdle;
 
     // --- the user's input; a failure that nothing ignores ends the handler.
     // The control's KeyPress handler sees the code; 0 means cancelled.
@@ -76,9 +79,6 @@ public:
     bool typedTextFits(const Control& box, std::string_view text) const;
     // The user's edit of a text box's text.
     void userEdit(Control& box, std::string text);
-    // Headless typing: KeyPress, limit and edit at the caret, as the view does.
-    void userType(Control& box, int code);
-    void userTypeText(Control& box, std::string_view characters);
     // Focus moved by the user (click, Tab); ignored for controls that cannot
     // take it.
     void userFocus(Control& control);
@@ -88,14 +88,14 @@ public:
     // The user chooses a line of a combo box's list.
     void userChoose(Control& combo, int index);
 
-    // --- used by Control
+    bool canFocus(const Control& control) const;
+
+private:
+    friend class Control;
     void notify(Control& control, Property property);
     void raise(Control& control, Event event, const std::function<void()>& handler);
     void raiseKeyPress(Control& control, int& code);
     void moveFocus(Control& target); // fails on hidden controls or a hidden window
-    bool canFocus(const Control& control) const;
-
-private:
     void notifyForm(FormProperty property);
     template <class F> void asUser(F&& f);
 
@@ -104,7 +104,6 @@ private:
     int left_ = 0, top_ = 0;
     bool loaded_ = false, shown_ = false, topmost_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
-    // Handlers look controls up by name on every keystroke.
     std::unordered_map<std::string_view, Control*> byName_;
     Control* focused_ = nullptr;
     std::vector<FormObserver*> observers_;

@@ -1,4 +1,4 @@
-#include "display_choice.h"
+#include "common/platform/display_choice.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "long_path.h"
+#include "common/platform/long_path.h"
 
 #include <cstdlib>
 #include <memory>

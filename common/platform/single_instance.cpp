@@ -1,4 +1,4 @@
-#include "single_instance.h"
+#include "common/platform/single_instance.h"
 
 #include <QDir>
 #include <QFile>

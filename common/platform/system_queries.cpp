@@ -1,6 +1,6 @@
-#include "system_queries.h"
+#include "common/platform/system_queries.h"
 
-#include "long_path.h"
+#include "common/platform/long_path.h"
 
 #include <QCoreApplication>
 #include <QDir>

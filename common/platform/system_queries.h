@@ -1,5 +1,5 @@
 #pragma once
-#include "commands/operating_system.h"
+#include "common/commands/operating_system.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
-#include "conversions.h"
+#include "common/value/conversions.h"
 
-#include "failure.h"
+#include "common/value/failure.h"
 
 #include <array>
 #include <charconv>

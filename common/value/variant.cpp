@@ -1,6 +1,6 @@
-#include "variant.h"
+#include "common/value/variant.h"
 
-#include "conversions.h"
+#include "common/value/conversions.h"
 
 namespace value {
 

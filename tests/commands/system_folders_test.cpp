@@ -1,6 +1,6 @@
-#include "commands/system_folders.h"
-#include "platform/long_path.h"
-#include "value/failure.h"
+#include "common/commands/system_folders.h"
+#include "common/platform/long_path.h"
+#include "common/value/failure.h"
 
 #include <gtest/gtest.h>
 

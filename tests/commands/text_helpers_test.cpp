@@ -1,4 +1,4 @@
-#include "commands/text_helpers.h"
+#include "common/commands/text_helpers.h"
 
 #include <gtest/gtest.h>
 

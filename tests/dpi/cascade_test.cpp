@@ -1,4 +1,5 @@
-#include "dpi_session.h"
+#include "common/testing/typing.h"
+#include "tests/dpi/dpi_session.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ struct Recorder {
         s.form().setTracer(
             [this, &s](const forms::Control& c, forms::Event e, bool entering, int depth) {
                 if (e == forms::Event::Change)
-                    runs.push_back({c.name(), entering, depth, s.window.fileSizeRuns()});
+                    runs.push_back({c.name(), entering, depth, s.estimates.count()});
             });
     }
 };
@@ -36,9 +37,9 @@ TEST(Cascade, OneKeystrokeInTheHeightInPixelsWithTheLockOn) {
     DpiSession s;
     s.toPrintMode();
     s.c("Text1").setSelection(3, 0);
-    const int before = s.window.fileSizeRuns();
+    const int before = s.estimates.count();
     Recorder r(s);
-    s.form().userType(s.c("Text1"), '1');
+    testing_support::type(s.form(), s.c("Text1"), '1');
     ASSERT_EQ(s.text("Text1"), "7681");
 
     for (auto& run : r.runs)
@@ -54,7 +55,7 @@ TEST(Cascade, OneKeystrokeInTheHeightInPixelsWithTheLockOn) {
                                               {"Text3", true, 2, 2},
                                               {"Text3", false, 2, 3},
                                               {"Text1", false, 1, 4}}));
-    EXPECT_EQ(s.window.fileSizeRuns() - before, 4);
+    EXPECT_EQ(s.estimates.count() - before, 4);
     EXPECT_TRUE(s.mirrorsEqualFields());
 }
 
@@ -86,7 +87,7 @@ TEST(Cascade, NoHandlerIsEnteredTwiceAndNestingStaysOneLevelDeep) {
         for (const char* ch = k.characters; *ch; ++ch) {
             SCOPED_TRACE(std::string(k.field) + " '" + *ch + "'");
             Recorder r(s);
-            s.form().userType(s.c(k.field), *ch);
+            testing_support::type(s.form(), s.c(k.field), *ch);
             std::map<std::string, int> entered;
             int deepest = 0, nested = 0;
             for (const auto& run : r.runs) {
@@ -108,7 +109,7 @@ TEST(Cascade, AKeystrokeInTheHeightInCentimetresWithTheLockOn) {
     DpiSession s;
     s.c("Text3").setSelection(4, 0);
     Recorder r(s);
-    s.form().userType(s.c("Text3"), '4');
+    testing_support::type(s.form(), s.c("Text3"), '4');
     ASSERT_EQ(s.text("Text3"), "9,754");
     std::vector<std::string> order;
     for (const auto& run : r.runs)

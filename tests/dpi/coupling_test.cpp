@@ -1,4 +1,4 @@
-#include "dpi_session.h"
+#include "tests/dpi/dpi_session.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ TEST_P(Coupling, Shows) {
     const Case& k = GetParam();
     DpiSession s;
     s.run(k.before);
-    const int runs = s.window.fileSizeRuns();
+    const int runs = s.estimates.count();
     ChangedFields changed(s.form());
     s.run(k.last);
     for (std::string_view item : DpiSession::split(k.expect, ';')) {
@@ -54,7 +54,7 @@ TEST_P(Coupling, Shows) {
         else if (key == "cm")
             EXPECT_DOUBLE_EQ(s.window.CmWidthPerHeight.toNumber(), quotient(value));
         else if (key == "runs")
-            EXPECT_EQ(s.window.fileSizeRuns() - runs, std::stoi(std::string(value)));
+            EXPECT_EQ(s.estimates.count() - runs, std::stoi(std::string(value)));
         else if (key == "changed") {
             std::set<std::string> names;
             for (auto n : DpiSession::split(value, ','))

@@ -1,4 +1,5 @@
-#include "dpi_session.h"
+#include "common/testing/typing.h"
+#include "tests/dpi/dpi_session.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,7 @@ TEST_P(KeyFilter, LetsOnlyTheCharactersOfTheFieldIn) {
     s.c(k.field).setSelection(1, 0); // inside "768", "1024", "9,75", "13", "200"
     const std::string before = s.text(k.field);
     ChangeCounter counter(s.form(), s.c(k.field));
-    s.form().userType(s.c(k.field), k.code);
+    testing_support::type(s.form(), s.c(k.field), k.code);
     EXPECT_EQ(s.text(k.field) != before, k.passes);
     EXPECT_EQ(counter.changes, k.passes ? 1 : 0);
 }
@@ -116,10 +117,11 @@ TEST(FocusFlags, EnteringAndLeavingTheResolutionChangesNoFlag) {
 
 TEST(FocusFlags, BeforeAnyFocusAProgramWriteIsOnlyAFollowUpRun) {
     dpi::DpiWindow w; // not shown: no field has had the focus
+    FileSizeRuns estimates(w.form());
     w.form().control("Text1").setText("500");
     EXPECT_EQ(w.form().control("Text3").text(), "9,75");
     EXPECT_EQ(w.form().control("Label10").caption(), "9,75");
-    EXPECT_EQ(w.fileSizeRuns(), 1);
+    EXPECT_EQ(estimates.count(), 1);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "dpi_session.h"
+#include "tests/dpi/dpi_session.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace {
 
 using forms::Color;
-const Color DarkRed{192, 0, 0}, DarkBlue{0, 0, 192}, Black{0, 0, 0};
+using namespace forms::colors;
 
 // What a mode shows.
 struct ModeLook {
@@ -80,7 +80,7 @@ TEST(Modes, PrintModeThenBackToScanMode) {
     EXPECT_TRUE(s.window.Text1Active.equals(0));
     // A switch computes nothing.
     EXPECT_EQ(fieldTexts(s), before);
-    EXPECT_EQ(s.window.fileSizeRuns(), 0);
+    EXPECT_EQ(s.estimates.count(), 0);
 }
 
 TEST(Modes, PrintModeShowsTheCentimetresInMirrorLabels) {

@@ -1,4 +1,4 @@
-#include "commands/placement.h"
+#include "common/commands/placement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "dpi/dpi_layout.h"
-#include "dpi_session.h"
+#include "tests/dpi/dpi_session.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +51,7 @@ TEST(StartUp, StoresTheRatiosOfTheDefaultPictureAndComputesNothingElse) {
     EXPECT_EQ(s.text("Text3"), "9,75");
     EXPECT_EQ(s.text("Text4"), "13");
     EXPECT_EQ(s.text("Text5"), "200");
-    EXPECT_EQ(s.window.fileSizeRuns(), 0);
+    EXPECT_EQ(s.estimates.count(), 0);
 }
 
 TEST(StartUp, IsCentredOnTheScreen) {

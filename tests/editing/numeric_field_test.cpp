@@ -1,4 +1,4 @@
-#include "editing/numeric_field.h"
+#include "common/editing/numeric_field.h"
 
 #include <gtest/gtest.h>
 

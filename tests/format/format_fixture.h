@@ -1,7 +1,8 @@
 #pragma once
-#include "app_modul.h"
-#include "commands/system_folders.h"
-#include "format_window.h"
+#include "common/commands/system_folders.h"
+#include "common/testing/typing.h"
+#include "format/app_modul.h"
+#include "format/format_window.h"
 
 #include <gtest/gtest.h>
 
@@ -40,11 +41,13 @@ protected:
         auto& box = c(field);
         form().userFocus(box);
         box.setSelection(0, static_cast<int>(box.text().size()));
-        form().userType(box, 8);
+        testing_support::type(form(), box, 8);
     }
     // Typed one key at a time into the field that has the focus.
-    void type(const char* field, std::string_view keys) { form().userTypeText(c(field), keys); }
-    void backspace(const char* field) { form().userType(c(field), 8); }
+    void type(const char* field, std::string_view keys) {
+        testing_support::typeText(form(), c(field), keys);
+    }
+    void backspace(const char* field) { testing_support::type(form(), c(field), 8); }
     void chooseLine(int index) {
         form().userFocus(c("Combo1"));
         form().userChoose(c("Combo1"), index);

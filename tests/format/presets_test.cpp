@@ -1,5 +1,6 @@
-#include "format_fixture.h"
-#include "format_layout.h"
+#include "common/forms/outside_requests.h"
+#include "format/format_layout.h"
+#include "tests/format/format_fixture.h"
 
 namespace {
 
@@ -88,6 +89,24 @@ TEST_F(StartedWindow, KeysTypedWhilePendingEventsRunChangeOnlyTheirField) {
     EXPECT_EQ(text("Text1"), "9");
     EXPECT_EQ(text("Text2"), "1400");
     EXPECT_EQ(window.PxWidthPerHeight, 1400.0 / 9.0); // captured afterwards
+}
+
+// A request from outside (a file read, the desktop) that arrives while
+// Combo1_Click lets pending events run waits until the handler has returned.
+TEST_F(StartedWindow, AnOutsideRequestArrivingInsideAHandlerIsAppliedAfterIt) {
+    forms::OutsideRequests requests(form());
+    bool idle = false;
+    form().onIdle = [&] { idle = requests.pending() > 0; };
+    duringDoEvents = [&] {
+        if (doEventsRuns == 1) requests.post([&] { events.push_back("request"); });
+    };
+    chooseLine(6);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "request"), 0);
+    EXPECT_TRUE(idle);
+    requests.applyPending();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(), "request");
+    EXPECT_EQ(events[events.size() - 2], "Check1.Click"); // the handler's last step
 }
 
 TEST_F(StartedWindow, ChoosingTheLineAlreadyShownRunsTheWholeProcedure) {

@@ -1,4 +1,4 @@
-#include "format_fixture.h"
+#include "tests/format/format_fixture.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ TEST(Main, RecordsTheFoldersTheSettingsFileAndTheCommandLine) {
     commands::Program() = {};
     format::FormatWindow window;
     format::StartUp start;
-    start.commandLine = "--größe 720x1280";
+    start.request.commandLine = "--größe 720x1280";
     start.os.applicationPath = [] { return std::string("/opt/bild tools/bin"); };
     start.os.executableFile = [] { return std::string("aspekto"); };
     start.os.longPathName = [](const std::string& path) -> std::optional<std::string> {

@@ -1,4 +1,4 @@
-#include "forms/error_policy.h"
+#include "common/forms/error_policy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "forms/form.h"
+#include "common/forms/form.h"
+#include "common/testing/typing.h"
 
 #include <gtest/gtest.h>
 
@@ -96,7 +97,7 @@ TEST_F(Fixture, OptionButtonsFormOneGroup) {
 }
 
 TEST_F(Fixture, FocusMovesFailBeforeTheWindowIsShown) {
-    EXPECT_THROW(c("Text1").SetFocus(), Failure);
+    EXPECT_THROW(c("Text1").SetFocus(), value::Failure);
     EXPECT_EQ(form.focused(), nullptr);
     EXPECT_TRUE(log.empty());
 }
@@ -113,10 +114,10 @@ TEST_F(Fixture, FocusMovesRaiseLostFocusBeforeGotFocus) {
 TEST_F(Fixture, FocusMovesFailOnHiddenControlsAndInHiddenContainers) {
     form.show();
     c("Text1").SetFocus();
-    EXPECT_THROW(c("Hidden").SetFocus(), Failure);
+    EXPECT_THROW(c("Hidden").SetFocus(), value::Failure);
     c("Frame1").setVisible(false);
-    EXPECT_THROW(c("Text2").SetFocus(), Failure);
-    EXPECT_THROW(c("Label1").SetFocus(), Failure);
+    EXPECT_THROW(c("Text2").SetFocus(), value::Failure);
+    EXPECT_THROW(c("Label1").SetFocus(), value::Failure);
     EXPECT_EQ(form.focused(), &c("Text1"));
 }
 
@@ -141,10 +142,10 @@ TEST_F(Fixture, KeyPressCanCancelACharacter) {
         if (code == 'a') code = 0;
     };
     c("Text2").setSelection(4, 0);
-    form.userType(c("Text2"), 'a');
+    testing_support::type(form, c("Text2"), 'a');
     EXPECT_EQ(c("Text2").text(), "9,75");
     EXPECT_TRUE(log.empty()); // no Change for a cancelled key
-    form.userType(c("Text2"), '1');
+    testing_support::type(form, c("Text2"), '1');
     EXPECT_EQ(c("Text2").text(), "9,751");
     EXPECT_EQ(log, (Log{"Text2.Change"}));
 }
@@ -159,17 +160,17 @@ TEST_F(Fixture, KeyPressSeesASigned16BitCode) {
 TEST_F(Fixture, TypingStopsAtTheLimitAndBackspaceEdits) {
     form.show();
     auto& t = c("Text1");
-    form.userType(t, '1'); // "7681"
-    form.userType(t, '2'); // refused
+    testing_support::type(form, t, '1'); // "7681"
+    testing_support::type(form, t, '2'); // refused
     EXPECT_EQ(t.text(), "7681");
-    form.userType(t, 8);
-    form.userType(t, 8);
+    testing_support::type(form, t, 8);
+    testing_support::type(form, t, 8);
     EXPECT_EQ(t.text(), "76");
     t.setSelection(0, 2); // typing over a selection replaces it
-    form.userType(t, '9');
+    testing_support::type(form, t, '9');
     EXPECT_EQ(t.text(), "9");
-    form.userType(t, 8);
-    form.userType(t, 8); // nothing left to delete: no change
+    testing_support::type(form, t, 8);
+    testing_support::type(form, t, 8); // nothing left to delete: no change
     EXPECT_EQ(t.text(), "");
     EXPECT_EQ(std::count(log.begin(), log.end(), "Text1.Change"), 5);
 }
@@ -177,10 +178,10 @@ TEST_F(Fixture, TypingStopsAtTheLimitAndBackspaceEdits) {
 TEST_F(Fixture, TypingCountsCharactersNotBytes) {
     auto& t = c("Text1");
     t.setText("ä");
-    form.userType(t, 0xE4); // "ää"
-    form.userType(t, 'b');
-    form.userType(t, 'c');
-    form.userType(t, 'd'); // fifth character refused
+    testing_support::type(form, t, 0xE4); // "ää"
+    testing_support::type(form, t, 'b');
+    testing_support::type(form, t, 'c');
+    testing_support::type(form, t, 'd'); // fifth character refused
     EXPECT_EQ(t.text(), "ääbc");
     EXPECT_EQ(characterCount(t.text()), 4);
 }
@@ -231,13 +232,13 @@ TEST_F(Fixture, AFailureThatNoHandlerIgnoresEndsOnlyThatHandler) {
     form.show();
     c("Check1").onClick = [&] {
         log.push_back("before");
-        throw Failure("division by zero");
+        throw value::Failure("division by zero");
     };
     form.userClick(c("Check1"));
     EXPECT_EQ(log, (Log{"Check1.GotFocus", "before"}));
     EXPECT_EQ(c("Check1").value(), 0);
     // Raised from code, the failure travels to the writing statement.
-    EXPECT_THROW(c("Check1").setValue(1), Failure);
+    EXPECT_THROW(c("Check1").setValue(1), value::Failure);
 }
 
 TEST_F(Fixture, TracerSeesNestingDepth) {

@@ -1,4 +1,4 @@
-#include "platform/display_choice.h"
+#include "common/platform/display_choice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The clipboard, undo and the context menu of the DPI window's fields,
 // through the real widgets. Pasted text is the user's edit: it reaches the
 // change handlers exactly as the same edit made through the model does.
-#include "dpi_view.h"
-#include "qt/application.h"
+#include "common/qtview/application.h"
+#include "tests/qt/dpi_view.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 // The combo box's list with the mouse, as right after start: a text is shown
 // but no line of the list is chosen.
-#include "test_form.h"
+#include "tests/qt/test_form.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 // The real DPI window shown through the view and active.
+#include "common/qtview/form_view.h"
 #include "dpi/dpi_window.h"
-#include "qt/form_view.h"
 
 #include <QApplication>
 #include <QLineEdit>

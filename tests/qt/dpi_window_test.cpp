@@ -1,5 +1,5 @@
 // The real DPI window's fields, typed into through the widgets.
-#include "dpi_view.h"
+#include "tests/qt/dpi_view.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The user's typing, clicks, choices and focus moves through the real widgets.
-#include "test_form.h"
+#include "tests/qt/test_form.h"
 
 #include <QApplication>
 #include <QCheckBox>

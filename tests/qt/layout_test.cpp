@@ -1,5 +1,9 @@
 // The window as declared: geometry, names, look and hidden controls.
-#include "test_form.h"
+#include "tests/qt/test_form.h"
+
+#include "common/qtview/pictures.h"
+#include "dpi/dpi_layout.h"
+#include "format/format_layout.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -123,6 +127,24 @@ TEST_F(ViewTest, HiddenControlsAndTheStoreBelowTheClientArea) {
     EXPECT_TRUE(widget("Text1")->isVisible());
     // Shown, but outside the client area: never seen.
     EXPECT_FALSE(view->rect().intersects(widget("Picture2")->geometry()));
+}
+
+} // namespace
+
+namespace {
+
+// A picture a layout names and the program lacks would draw nothing.
+TEST(Pictures, EveryPictureALayoutNamesIsAResourceAtBothSizes) {
+    for (const forms::FormDecl& decl : {dpi::layout(), format::FormatLayout()}) {
+        std::vector<std::string> names{decl.icon};
+        for (const auto& c : decl.controls)
+            if (!c.picture.empty()) names.push_back(c.picture);
+        for (const auto& name : names) {
+            EXPECT_FALSE(QPixmap(qtview::picturePath(name)).isNull()) << decl.name << ": " << name;
+            EXPECT_FALSE(QPixmap(qtview::picturePath(name, true)).isNull())
+                << decl.name << ": " << name;
+        }
+    }
 }
 
 } // namespace

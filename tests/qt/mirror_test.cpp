@@ -1,5 +1,5 @@
 // Model writes reach the widgets; the widgets never feed them back.
-#include "test_form.h"
+#include "tests/qt/test_form.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "test_form.h"
+#include "tests/qt/test_form.h"
 
-#include "editing/numeric_field.h"
+#include "common/editing/numeric_field.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -119,10 +119,6 @@ forms::FormDecl testForm() {
 }
 
 void ViewTest::SetUp() {
-    QPixmap dot(16, 16);
-    dot.fill(Qt::red);
-    qtview::addPicture("dot", dot);
-
     for (const auto& c : form.controls()) {
         forms::Control* p = c.get();
         p->onChange = [] {};

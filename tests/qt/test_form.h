@@ -1,6 +1,6 @@
 #pragma once
-#include "forms/form.h"
-#include "qt/form_view.h"
+#include "common/forms/form.h"
+#include "common/qtview/form_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // The toolkit seams: screen size, DoEvents and the model echo.
-#include "test_form.h"
+#include "tests/qt/test_form.h"
 
-#include "qt/model_echo.h"
+#include "common/qtview/model_echo.h"
+#include "common/qtview/toolkit.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,5 +1,5 @@
-#include "value/conversions.h"
-#include "value/failure.h"
+#include "common/value/conversions.h"
+#include "common/value/failure.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "value/failure.h"
-#include "value/variant.h"
+#include "common/value/failure.h"
+#include "common/value/variant.h"
 
 #include <gtest/gtest.h>
 

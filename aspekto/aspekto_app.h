@@ -1,0 +1,40 @@
+#pragma once
+#include "common/commands/start_request.h"
+#include "common/qtview/form_view.h"
+#include "common/qtview/outside_input.h"
+#include "format/format_window.h"
+
+#include <memory>
+
+namespace qtview {
+class ModelEcho;
+}
+
+namespace aspekto {
+
+// The program put together: the format window, its view, and the one way
+// in for requests from outside the user's events. Needs the application
+// object set up (qtview::setUpProgram).
+class AspektoApp {
+public:
+    AspektoApp();
+    ~AspektoApp();
+    AspektoApp(const AspektoApp&) = delete;
+    AspektoApp& operator=(const AspektoApp&) = delete;
+
+    // The start-up of the window for this request; false when the program
+    // ends at once.
+    bool start(const commands::StartRequest& request);
+
+    format::FormatWindow& window() { return window_; }
+    qtview::FormView& view() { return view_; }
+    qtview::OutsideInput& input() { return input_; }
+
+private:
+    format::FormatWindow window_;
+    qtview::FormView view_;
+    qtview::OutsideInput input_;
+    std::unique_ptr<qtview::ModelEcho> echo_;
+};
+
+} // namespace aspekto

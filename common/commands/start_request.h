@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace commands {
+
+// What one start of a program asks for: its command line as one text, the
+// way it was typed, and the files it names. A start that names no file only
+// asks for the window.
+struct StartRequest {
+    std::string commandLine;
+    std::vector<std::string> files;
+};
+
+} // namespace commands

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace qtview {
+
+// Connects the forms layer to the running application: the screen size and
+// DoEvents.
+void connectToolkit();
+
+} // namespace qtview
