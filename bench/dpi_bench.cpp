@@ -1,4 +1,4 @@
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 #include "dpi/dpi_window.h"
 
 #include <benchmark/benchmark.h>
@@ -16,7 +16,7 @@ static void KeystrokeCascade(benchmark::State& state) {
     height.setSelection(3, 0);
     bool erase = false;
     for (auto _ : state) {
-        testing_support::type(form, height, erase ? 8 : '5');
+        typing::type(form, height, erase ? 8 : '5');
         erase = !erase;
     }
     benchmark::DoNotOptimize(form.control("Label12").caption().data());

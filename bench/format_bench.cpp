@@ -1,4 +1,4 @@
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 #include "format/app_modul.h"
 #include "format/format_window.h"
 
@@ -20,7 +20,7 @@ static void KeystrokeCascade(benchmark::State& state) {
     height.setSelection(static_cast<int>(height.text().size()), 0);
     bool erase = false;
     for (auto _ : state) {
-        testing_support::type(form, height, erase ? 8 : '5');
+        typing::type(form, height, erase ? 8 : '5');
         erase = !erase;
     }
     benchmark::DoNotOptimize(form.control("Text2").text().data());

@@ -2,7 +2,7 @@
 // one the window must be sound: no escaped exception, no re-entered or
 // deeply nested handler, mirror labels equal to their fields, only numbers
 // (or nothing) where the program computed a text, finite ratios.
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 #include "dpi/dpi_window.h"
 #include "fuzz/event_watch.h"
 
@@ -108,7 +108,7 @@ struct Session {
             auto& field = c(Fields[in.byte() % Fields.size()]);
             const int code = fuzz::typedCode(in);
             if (!focusField(field)) return;
-            edit(field, [&] { testing_support::type(form(), field, code); });
+            edit(field, [&] { typing::type(form(), field, code); });
             break;
         }
         case 2: { // a paste over the selection

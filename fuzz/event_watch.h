@@ -2,6 +2,7 @@
 #include "common/forms/form.h"
 #include "fuzz/fuzz_support.h"
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <set>

@@ -4,7 +4,7 @@
 // at most one level, only numbers (or nothing) in fields the program wrote,
 // finite ratios.
 #include "common/commands/system_folders.h"
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 #include "format/app_modul.h"
 #include "format/format_window.h"
 #include "fuzz/event_watch.h"
@@ -60,7 +60,7 @@ struct Session {
             auto& field = c(Fields[in.byte() % Fields.size()]);
             const int code = fuzz::typedCode(in);
             if (!focusField(field)) return;
-            fuzz::userEvent(watch, [&] { testing_support::type(form(), field, code); });
+            fuzz::userEvent(watch, [&] { typing::type(form(), field, code); });
             break;
         }
         case 2: {

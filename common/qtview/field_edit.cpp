@@ -49,6 +49,14 @@ bool isPrintable(const QString& text) {
     return true;
 }
 
+// Qt names the standard menu's Paste action "edit-paste" from 6.5 on; before,
+// it is the one that shows the Paste shortcut, in whatever language.
+bool isPasteAction(const QAction* action) {
+    if (action->objectName() == QLatin1String("edit-paste")) return true;
+    const QString key = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    return !key.isEmpty() && action->text().endsWith(QLatin1Char('\t') + key);
+}
+
 } // namespace
 
 FieldEdit::FieldEdit(forms::Control& control, QWidget* parent)
@@ -87,7 +95,7 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* action : menu->actions()) {
-        if (action->objectName() != QLatin1String("edit-paste")) continue;
+        if (!isPasteAction(action)) continue;
         disconnect(action, &QAction::triggered, this, nullptr);
         connect(action, &QAction::triggered, this, &FieldEdit::pasteAsOneLine);
     }

@@ -1,4 +1,4 @@
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 #include "tests/dpi/dpi_session.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ TEST(Cascade, OneKeystrokeInTheHeightInPixelsWithTheLockOn) {
     s.c("Text1").setSelection(3, 0);
     const int before = s.estimates.count();
     Recorder r(s);
-    testing_support::type(s.form(), s.c("Text1"), '1');
+    typing::type(s.form(), s.c("Text1"), '1');
     ASSERT_EQ(s.text("Text1"), "7681");
 
     for (auto& run : r.runs)
@@ -87,7 +87,7 @@ TEST(Cascade, NoHandlerIsEnteredTwiceAndNestingStaysOneLevelDeep) {
         for (const char* ch = k.characters; *ch; ++ch) {
             SCOPED_TRACE(std::string(k.field) + " '" + *ch + "'");
             Recorder r(s);
-            testing_support::type(s.form(), s.c(k.field), *ch);
+            typing::type(s.form(), s.c(k.field), *ch);
             std::map<std::string, int> entered;
             int deepest = 0, nested = 0;
             for (const auto& run : r.runs) {
@@ -109,7 +109,7 @@ TEST(Cascade, AKeystrokeInTheHeightInCentimetresWithTheLockOn) {
     DpiSession s;
     s.c("Text3").setSelection(4, 0);
     Recorder r(s);
-    testing_support::type(s.form(), s.c("Text3"), '4');
+    typing::type(s.form(), s.c("Text3"), '4');
     ASSERT_EQ(s.text("Text3"), "9,754");
     std::vector<std::string> order;
     for (const auto& run : r.runs)

@@ -1,5 +1,5 @@
 #pragma once
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 #include "dpi/dpi_window.h"
 #include "tests/dpi/file_size_runs.h"
 
@@ -32,19 +32,19 @@ struct DpiSession {
     void typeOver(std::string_view name, std::string_view characters) {
         focus(name);
         selectAll(name);
-        testing_support::typeText(form(), c(name), characters);
+        typing::typeText(form(), c(name), characters);
     }
     // Focus the field, put the caret at its end and type.
     void typeAtEnd(std::string_view name, std::string_view characters) {
         focus(name);
         c(name).setSelection(static_cast<int>(c(name).text().size()), 0);
-        testing_support::typeText(form(), c(name), characters);
+        typing::typeText(form(), c(name), characters);
     }
     // Select all and press Backspace.
     void clear(std::string_view name) {
         focus(name);
         selectAll(name);
-        testing_support::type(form(), c(name), 8);
+        typing::type(form(), c(name), 8);
     }
     void selectAll(std::string_view name) {
         c(name).setSelection(0, static_cast<int>(c(name).text().size()));

@@ -1,4 +1,4 @@
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 #include "tests/dpi/dpi_session.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ TEST_P(KeyFilter, LetsOnlyTheCharactersOfTheFieldIn) {
     s.c(k.field).setSelection(1, 0); // inside "768", "1024", "9,75", "13", "200"
     const std::string before = s.text(k.field);
     ChangeCounter counter(s.form(), s.c(k.field));
-    testing_support::type(s.form(), s.c(k.field), k.code);
+    typing::type(s.form(), s.c(k.field), k.code);
     EXPECT_EQ(s.text(k.field) != before, k.passes);
     EXPECT_EQ(counter.changes, k.passes ? 1 : 0);
 }

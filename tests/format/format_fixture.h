@@ -1,12 +1,13 @@
 #pragma once
 #include "common/commands/system_folders.h"
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 #include "format/app_modul.h"
 #include "format/format_window.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace format_test {
@@ -41,13 +42,13 @@ protected:
         auto& box = c(field);
         form().userFocus(box);
         box.setSelection(0, static_cast<int>(box.text().size()));
-        testing_support::type(form(), box, 8);
+        typing::type(form(), box, 8);
     }
     // Typed one key at a time into the field that has the focus.
     void type(const char* field, std::string_view keys) {
-        testing_support::typeText(form(), c(field), keys);
+        typing::typeText(form(), c(field), keys);
     }
-    void backspace(const char* field) { testing_support::type(form(), c(field), 8); }
+    void backspace(const char* field) { typing::type(form(), c(field), 8); }
     void chooseLine(int index) {
         form().userFocus(c("Combo1"));
         form().userChoose(c("Combo1"), index);

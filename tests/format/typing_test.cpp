@@ -1,4 +1,4 @@
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 #include "tests/format/format_fixture.h"
 
 namespace {
@@ -21,7 +21,7 @@ TEST_P(TypingFromStart, RecomputesTheOtherSideRoundedDown) {
     form().userFocus(c(k.field));
     std::vector<std::string> seen;
     for (char key : k.keys) {
-        testing_support::type(form(), c(k.field), key == '\b' ? 8 : key);
+        typing::type(form(), c(k.field), key == '\b' ? 8 : key);
         seen.push_back(text(other));
     }
     EXPECT_EQ(seen, k.other);
@@ -111,7 +111,7 @@ TEST_F(StartedWindow, AComputedSideOfFiveDigitsIsWrittenWhole) {
     // The typing limit still holds for the user.
     form().userFocus(c("Text2"));
     c("Text2").setSelection(5, 0);
-    testing_support::type(form(), c("Text2"), '1');
+    typing::type(form(), c("Text2"), '1');
     EXPECT_EQ(text("Text2"), "17774");
 }
 
@@ -121,7 +121,7 @@ TEST_F(StartedWindow, OnlyDigitsAndBackspaceReachTheFields) {
         std::string before = text(field);
         events.clear();
         for (int code : {44, 46, 45, 32, 97, 88, 13, 27, 47, 58})
-            testing_support::type(form(), c(field), code);
+            typing::type(form(), c(field), code);
         EXPECT_EQ(text(field), before) << field;
         EXPECT_EQ(std::count(events.begin(), events.end(), std::string(field) + ".Change"), 0)
             << field;

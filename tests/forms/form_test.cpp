@@ -1,5 +1,5 @@
 #include "common/forms/form.h"
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 
 #include <gtest/gtest.h>
 
@@ -142,10 +142,10 @@ TEST_F(Fixture, KeyPressCanCancelACharacter) {
         if (code == 'a') code = 0;
     };
     c("Text2").setSelection(4, 0);
-    testing_support::type(form, c("Text2"), 'a');
+    typing::type(form, c("Text2"), 'a');
     EXPECT_EQ(c("Text2").text(), "9,75");
     EXPECT_TRUE(log.empty()); // no Change for a cancelled key
-    testing_support::type(form, c("Text2"), '1');
+    typing::type(form, c("Text2"), '1');
     EXPECT_EQ(c("Text2").text(), "9,751");
     EXPECT_EQ(log, (Log{"Text2.Change"}));
 }
@@ -160,17 +160,17 @@ TEST_F(Fixture, KeyPressSeesASigned16BitCode) {
 TEST_F(Fixture, TypingStopsAtTheLimitAndBackspaceEdits) {
     form.show();
     auto& t = c("Text1");
-    testing_support::type(form, t, '1'); // "7681"
-    testing_support::type(form, t, '2'); // refused
+    typing::type(form, t, '1'); // "7681"
+    typing::type(form, t, '2'); // refused
     EXPECT_EQ(t.text(), "7681");
-    testing_support::type(form, t, 8);
-    testing_support::type(form, t, 8);
+    typing::type(form, t, 8);
+    typing::type(form, t, 8);
     EXPECT_EQ(t.text(), "76");
     t.setSelection(0, 2); // typing over a selection replaces it
-    testing_support::type(form, t, '9');
+    typing::type(form, t, '9');
     EXPECT_EQ(t.text(), "9");
-    testing_support::type(form, t, 8);
-    testing_support::type(form, t, 8); // nothing left to delete: no change
+    typing::type(form, t, 8);
+    typing::type(form, t, 8); // nothing left to delete: no change
     EXPECT_EQ(t.text(), "");
     EXPECT_EQ(std::count(log.begin(), log.end(), "Text1.Change"), 5);
 }
@@ -178,10 +178,10 @@ TEST_F(Fixture, TypingStopsAtTheLimitAndBackspaceEdits) {
 TEST_F(Fixture, TypingCountsCharactersNotBytes) {
     auto& t = c("Text1");
     t.setText("ä");
-    testing_support::type(form, t, 0xE4); // "ää"
-    testing_support::type(form, t, 'b');
-    testing_support::type(form, t, 'c');
-    testing_support::type(form, t, 'd'); // fifth character refused
+    typing::type(form, t, 0xE4); // "ää"
+    typing::type(form, t, 'b');
+    typing::type(form, t, 'c');
+    typing::type(form, t, 'd'); // fifth character refused
     EXPECT_EQ(t.text(), "ääbc");
     EXPECT_EQ(characterCount(t.text()), 4);
 }

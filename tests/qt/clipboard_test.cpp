@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QTranslator>
 
@@ -134,6 +135,28 @@ TEST_F(Clipboard, ContextMenuSpeaksGerman) {
             return a->text().startsWith(german);
         })) << german.toStdString();
     }
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+}
+
+// "Einfügen" in the field's own menu is the same one-line edit as Ctrl+V.
+TEST_F(Clipboard, TheContextMenusPasteIsTheSameEdit) {
+    QTranslator* translator = qtview::installGermanQtTexts(*qApp);
+    ASSERT_NE(translator, nullptr) << "qtbase_de.qm is not installed";
+    QLineEdit* edit = field("Text5");
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText("1\r\n2");
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            edit->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(edit, &event);
+    auto* menu = edit->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    const QString paste = translator->translate("QLineEdit", "&Paste");
+    for (QAction* a : menu->actions())
+        if (a->text().startsWith(paste)) a->trigger();
+    menu->close();
+    EXPECT_EQ(text(window, "Text5"), "1 2");
+    expectSameAsModelEdit("Text5", "1 2");
     QCoreApplication::removeTranslator(translator);
     delete translator;
 }

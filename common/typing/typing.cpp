@@ -1,10 +1,10 @@
-#include "common/testing/typing.h"
+#include "common/typing/typing.h"
 
 #include "common/forms/key_codes.h"
 
 #include <string>
 
-namespace testing_support {
+namespace typing {
 
 namespace {
 
@@ -70,4 +70,4 @@ void typeText(forms::Form& form, forms::Control& box, std::string_view character
         type(form, box, c);
 }
 
-} // namespace testing_support
+} // namespace typing

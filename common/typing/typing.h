@@ -6,9 +6,9 @@
 // Headless typing for tests, fuzzing and benchmarks, built on the form's
 // public entry points the way the view types: KeyPress first, then the
 // typing limit, then the edit at the caret (Backspace deletes before it).
-namespace testing_support {
+namespace typing {
 
 void type(forms::Form& form, forms::Control& box, int code);
 void typeText(forms::Form& form, forms::Control& box, std::string_view characters);
 
-} // namespace testing_support
+} // namespace typing
