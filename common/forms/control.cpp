@@ -110,6 +110,11 @@ void Control::AddItem(std::string line) {
     form_.notify(*this, Property::Items);
 }
 
+void Control::setListIndex(int index) {
+    listIndex_ = std::clamp(index, -1, static_cast<int>(items_.size()) - 1);
+    form_.notify(*this, Property::ListIndex);
+}
+
 void Control::setSelection(int start, int length) {
     int count = characterCount(text_);
     selStart_ = std::clamp(start, 0, count);

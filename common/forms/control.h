@@ -84,7 +84,9 @@ public:
     // Combo box list.
     void AddItem(std::string line);
     const std::vector<std::string>& items() const { return items_; }
+    // The chosen line; -1 for none, the edit part then shows any text.
     int listIndex() const { return listIndex_; }
+    void setListIndex(int index);
 
     // Caret and selection of a text box, in characters (for typing).
     int selStart() const { return selStart_; }

@@ -1,0 +1,16 @@
+#pragma once
+#include "common/media/media_facts.h"
+#include "format/format_window.h"
+
+#include <string>
+
+namespace format {
+
+// A picture's or video's frame size enters the window as the user's own
+// actions: the lock released, height and width each pasted over their
+// field, the lock ticked again if it was (capturing the new ratio), the
+// caret in the height field. The list's edit part shows the file's name, so
+// no preset line seems chosen.
+void takePicture(FormatWindow& window, const media::MediaFacts& facts, const std::string& fileName);
+
+} // namespace format

@@ -1,0 +1,56 @@
+// A picture's frame size enters the window as the user's own actions.
+#include "format/take_picture.h"
+#include "tests/format/format_fixture.h"
+
+#include <sstream>
+
+namespace {
+
+using format_test::StartedWindow;
+
+std::string snapshot(format::FormatWindow& w) {
+    std::ostringstream out;
+    for (const auto& c : w.form().controls())
+        out << c->name() << ':' << c->text() << '|' << c->value() << c->visible() << c->listIndex()
+            << c->selStart() << ',' << c->selLength() << '\n';
+    out << w.PxWidthPerHeight << ';' << w.PxHeightPerWidth << ';' << w.Text1Active.toText() << ';'
+        << w.Text2Active.toText() << ";focus=" << w.form().focused()->name();
+    return out.str();
+}
+
+class TakePicture : public StartedWindow, public testing::WithParamInterface<bool> {
+protected:
+    void paste(format::FormatWindow& w, const char* field, const std::string& text) {
+        auto& box = w.form().control(field);
+        w.form().userFocus(box);
+        box.setSelection(0, static_cast<int>(box.text().size()));
+        w.form().userEdit(box, text);
+        box.setSelection(static_cast<int>(text.size()), 0);
+    }
+};
+
+TEST_P(TakePicture, EndsAsTheUsersOwnActionsWithTheFileNameInTheList) {
+    const bool locked = GetParam();
+    format::FormatWindow typed;
+    ASSERT_TRUE(format::Main(typed, {}));
+    for (auto* w : {&window, &typed})
+        if (!locked) w->form().userClick(w->form().control("Check1"));
+
+    format::takePicture(window, {480, 640, 300}, "Urlaub 2026.jpg");
+
+    if (locked) typed.form().userClick(typed.form().control("Check1"));
+    paste(typed, "Text1", "480");
+    paste(typed, "Text2", "640");
+    if (locked) typed.form().userClick(typed.form().control("Check1"));
+    typed.form().control("Combo1").setText("Urlaub 2026.jpg");
+    typed.form().userFocus(typed.form().control("Text1"));
+    typed.form().control("Text1").setSelection(3, 0);
+    EXPECT_EQ(snapshot(window), snapshot(typed));
+    EXPECT_EQ(text("Combo1"), "Urlaub 2026.jpg");
+    EXPECT_EQ(c("Combo1").listIndex(), -1);
+    EXPECT_EQ(window.PxWidthPerHeight, locked ? 640.0 / 480.0 : 1280.0 / 720.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lock, TakePicture, testing::Bool());
+
+} // namespace
