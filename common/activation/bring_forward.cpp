@@ -11,18 +11,21 @@ void bringForward(QWindow* window, const QString& startupToken) {
     if (!window || !window->isVisible()) return;
     if (window->windowStates() & Qt::WindowMinimized)
         window->setWindowStates(window->windowStates() & ~Qt::WindowMinimized);
-    window->raise();
 
     const QString platform = QGuiApplication::platformName();
-    // Qt's own request on X11 carries the time of the program's last event,
-    // which window managers take for an old request; the X11 part sends one
-    // with the launcher's time instead.
-    if (platform == QLatin1String("xcb") && x11::activate(window, startupToken)) return;
     const bool wayland = platform.startsWith(QLatin1String("wayland"));
-    // Qt's Wayland plugin activates with the token in this variable; it does
-    // not remove it when the compositor has no activation, so that is done
-    // here, lest the programs started later inherit it.
-    if (wayland && !startupToken.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", startupToken.toUtf8());
+    if (platform == QLatin1String("xcb")) {
+        window->raise();
+        // Qt's own request on X11 carries the time of the program's last
+        // event, which window managers take for an old request; the X11 part
+        // sends one with the launcher's time instead.
+        if (x11::activate(window, startupToken)) return;
+    } else if (wayland && !startupToken.isEmpty()) {
+        // Qt's Wayland plugin activates with the token in this variable. It
+        // leaves it set when the compositor offers no activation, so it is
+        // removed below, lest programs started later inherit it.
+        qputenv("XDG_ACTIVATION_TOKEN", startupToken.toUtf8());
+    }
     window->requestActivate();
     if (wayland) qunsetenv("XDG_ACTIVATION_TOKEN");
 }

@@ -10,8 +10,8 @@ namespace activation {
 // holds the lock may still be starting, so this waits up to timeoutMs for it
 // to take its bus name and answer. False, with the reason, when there is no
 // session bus or nobody answers in time. Never starts a copy through D-Bus
-// activation: the lock alone decides which copy runs. Needs a
-// QCoreApplication; prints nothing.
+// activation: the lock alone decides which copy runs. Needs no
+// QCoreApplication and prints nothing.
 bool forwardToRunningCopy(const QString& appId, const QStringList& files, QString* reason,
                           int timeoutMs = 2000);
 
