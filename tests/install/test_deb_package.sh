@@ -45,7 +45,8 @@ root="$e2e_tmp/root"
 mkdir "$root"
 dpkg-deb -x "$deb" "$root"
 
-expected=(usr/bin/rastomat usr/bin/aspekto usr/share/doc/brixtel-calculators/copyright)
+expected=(usr/bin/rastomat usr/bin/aspekto usr/share/doc/brixtel-calculators/copyright
+    usr/share/dbus-1/services/org.brixtel.Aspekto.service)
 for id in org.brixtel.Rastomat org.brixtel.Aspekto; do
     expected+=("usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml")
     for size in 16 22 24 32 48 64 128 256; do
@@ -84,6 +85,12 @@ for id in org.brixtel.Rastomat org.brixtel.Aspekto; do
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
         "$root/usr/share/metainfo/$id.metainfo.xml" || fail "$id: metainfo does not launch $id.desktop"
 done
+
+# The session bus starts Aspekto (DBusActivatable) from where the package
+# puts it, whatever prefix the build was configured with.
+service="$root/usr/share/dbus-1/services/org.brixtel.Aspekto.service"
+grep -qx 'Name=org.brixtel.Aspekto' "$service" || fail "the D-Bus service file names another bus name"
+grep -qx 'Exec=/usr/bin/aspekto' "$service" || fail "D-Bus service: $(grep '^Exec=' "$service")"
 
 # The unpacked tree as a software centre reads it: metainfo, desktop entries
 # and icons together.
