@@ -1,5 +1,7 @@
 #include "aspekto/aspekto_app.h"
 
+#include "common/activation/application_service.h"
+#include "common/activation/bring_forward.h"
 #include "common/platform/system_queries.h"
 #include "common/qtview/first_frame.h"
 #include "common/qtview/model_echo.h"
@@ -8,6 +10,8 @@
 #include <cstdio>
 
 namespace aspekto {
+
+const char* const AspektoApp::Id = "org.brixtel.Aspekto";
 
 AspektoApp::AspektoApp() : view_(window_.form()), input_(window_.form()) {
     // The seams the end-to-end tests, the leak check and the benchmarks ask
@@ -23,7 +27,20 @@ bool AspektoApp::start(const commands::StartRequest& request) {
     format::StartUp start;
     start.request = request;
     start.os = platform::systemQueries();
-    return format::Main(window_, start);
+    if (!format::Main(window_, start)) return false;
+
+    // A later start hands its request over instead of running a copy of its
+    // own. Without a session bus it ends silently, as it always has.
+    service_ = std::make_unique<activation::ApplicationService>(QString::fromLatin1(Id));
+    QObject::connect(
+        service_.get(), &activation::ApplicationService::activateRequested, &view_,
+        [this](const QString& token) { activation::bringForward(view_.windowHandle(), token); });
+    QObject::connect(service_.get(), &activation::ApplicationService::openRequested, &view_,
+                     [this](const QStringList&, const QString& token) {
+                         activation::bringForward(view_.windowHandle(), token);
+                     });
+    service_->registerOnSessionBus();
+    return true;
 }
 
 } // namespace aspekto

@@ -6,6 +6,9 @@
 
 #include <memory>
 
+namespace activation {
+class ApplicationService;
+}
 namespace qtview {
 class ModelEcho;
 }
@@ -23,8 +26,11 @@ public:
     AspektoApp& operator=(const AspektoApp&) = delete;
 
     // The start-up of the window for this request; false when the program
-    // ends at once.
+    // ends at once. The running copy then answers later starts over D-Bus.
     bool start(const commands::StartRequest& request);
+
+    // The application id, also its name on the session bus.
+    static const char* const Id;
 
     format::FormatWindow& window() { return window_; }
     qtview::FormView& view() { return view_; }
@@ -35,6 +41,7 @@ private:
     qtview::FormView view_;
     qtview::OutsideInput input_;
     std::unique_ptr<qtview::ModelEcho> echo_;
+    std::unique_ptr<activation::ApplicationService> service_;
 };
 
 } // namespace aspekto

@@ -1,5 +1,6 @@
 // Aspekto, the format calculator: one copy per user, one window.
 #include "aspekto/aspekto_app.h"
+#include "common/activation/forward.h"
 #include "common/platform/display_choice.h"
 #include "common/platform/single_instance.h"
 #include "common/platform/start_request.h"
@@ -7,18 +8,44 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+// A second start hands its request to the running copy and ends silently;
+// without a session bus or an answer it just ends, as it always has.
+int handOver(const commands::StartRequest& request) {
+    QStringList files;
+    for (const auto& file : request.files)
+        files << QString::fromStdString(file);
+    QString reason;
+    activation::forwardToRunningCopy(QString::fromLatin1(aspekto::AspektoApp::Id), files, &reason);
+    return EXIT_SUCCESS;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    const commands::StartRequest request = platform::readStartRequest(argc, argv);
-    // A second copy ends silently and touches nothing.
+    const platform::CommandLine line = platform::readCommandLine(
+        argc, argv, "aspekto",
+        "Aspekto, der Formatrechner: skaliert eine Bild- oder Videogröße im Seitenverhältnis.",
+        "Ein Bild oder Video, dessen Größe übernommen wird.");
+    std::fputs(line.out.c_str(), stdout);
+    std::fputs(line.err.c_str(), stderr);
+    if (line.exitStatus) return *line.exitStatus;
+
+    // The lock alone decides which copy runs.
     platform::SingleInstance instance(QStringLiteral("aspekto"));
-    if (instance.previousInstance()) return EXIT_SUCCESS;
+    if (instance.previousInstance()) return handOver(line.request);
     if (!platform::applyDisplayChoice("aspekto")) return EXIT_FAILURE;
 
-    QApplication qt(argc, argv);
+    // The toolkit sees no argument: none of its own options (a mirrored
+    // layout, another style) may change the fixed German window.
+    int toolkitArgc = 1;
+    QApplication qt(toolkitArgc, argv);
     qtview::setUpProgram(qt, "aspekto", "org.brixtel.Aspekto");
     aspekto::AspektoApp app;
-    if (!app.start(request)) return EXIT_SUCCESS;
+    if (!app.start(line.request)) return EXIT_SUCCESS;
     return QApplication::exec();
 }

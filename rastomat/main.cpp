@@ -6,15 +6,25 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    const commands::StartRequest request = platform::readStartRequest(argc, argv);
+    const platform::CommandLine line = platform::readCommandLine(
+        argc, argv, "rastomat",
+        "Rastomat, der DPI-Rechner: Pixel, Zentimeter und Auflösung eines Bildes.",
+        "Ein Bild, dessen Größe und Auflösung übernommen werden.");
+    std::fputs(line.out.c_str(), stdout);
+    std::fputs(line.err.c_str(), stderr);
+    if (line.exitStatus) return *line.exitStatus;
     // Say what to do instead of failing in the toolkit when there is no display.
     if (!platform::applyDisplayChoice("rastomat")) return EXIT_FAILURE;
 
-    QApplication qt(argc, argv);
+    // The toolkit sees no argument: none of its own options (a mirrored
+    // layout, another style) may change the fixed German window.
+    int toolkitArgc = 1;
+    QApplication qt(toolkitArgc, argv);
     qtview::setUpProgram(qt, "rastomat", "org.brixtel.Rastomat");
-    rastomat::RastomatApp app(request);
+    rastomat::RastomatApp app(line.request);
     return QApplication::exec();
 }

@@ -1,17 +1,83 @@
 #include "common/platform/start_request.h"
 
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
 namespace platform {
 
-commands::StartRequest readStartRequest(int argc, const char* const* argv) {
+namespace {
+
+std::string usage(const std::string& program, const std::string& purpose, const std::string& file) {
+    return "Aufruf: " + program + " [Optionen] [Datei]\n" + purpose +
+           "\n\n"
+           "Optionen:\n"
+           "  -h, --help     Zeigt diese Hilfe an.\n"
+           "  -v, --version  Zeigt die Versionsnummer an.\n"
+           "\n"
+           "Argumente:\n"
+           "  Datei          " +
+           file + "\n";
+}
+
+std::string utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+} // namespace
+
+CommandLine readCommandLine(int argc, const char* const* argv, const std::string& program,
+                            const std::string& purpose, const std::string& file) {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    commands::StartRequest request;
-    request.commandLine = arguments.join(QLatin1Char(' ')).toStdString();
-    return request;
+
+    CommandLine line;
+    line.request.commandLine = utf8(arguments.mid(1).join(QLatin1Char(' ')));
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    auto fail = [&](const std::string& why) {
+        line.exitStatus = 2;
+        line.err = program + ": " + why + "\n" + usage(program, purpose, file);
+        return line;
+    };
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            // Named as typed: "-reverse", "--größe=2".
+            QString typed = unknown.first();
+            for (const QString& a : arguments.mid(1))
+                if (a.startsWith(QLatin1Char('-')) &&
+                    a.mid(a.startsWith(QStringLiteral("--")) ? 2 : 1)
+                            .section(QLatin1Char('='), 0, 0) == typed) {
+                    typed = a;
+                    break;
+                }
+            return fail("Unbekannte Option „" + utf8(typed) + "“.");
+        }
+        return fail(utf8(parser.errorText()));
+    }
+    if (parser.isSet(help)) {
+        line.exitStatus = 0;
+        line.out = usage(program, purpose, file);
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.exitStatus = 0;
+        line.out = program + " " CALC_VERSION "\n";
+        return line;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) return fail("Es lässt sich nur eine Datei auf einmal öffnen.");
+    for (const QString& file : files)
+        if (!file.isEmpty()) line.request.files.push_back(utf8(QFileInfo(file).absoluteFilePath()));
+    return line;
 }
 
 } // namespace platform
