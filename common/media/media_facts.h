@@ -1,0 +1,56 @@
+#pragma once
+#include <optional>
+#include <string>
+
+// What a picture or video file tells the calculators, judged and converted.
+// Plain C++: the windows' logic uses it without any toolkit.
+namespace media {
+
+struct MediaFacts {
+    long long height = 0; // pixels, as a viewer or player shows it
+    long long width = 0;
+    std::optional<long long> dpi; // recorded resolution (pictures only), whole number
+};
+
+// Either facts or a one-line German reason why the file cannot be used.
+struct ReadResult {
+    std::optional<MediaFacts> facts;
+    std::string reason;
+};
+
+// The largest side accepted, in pixels; anything above is a broken or hostile
+// header, not a picture anyone prints.
+constexpr long long MaxSide = 1'000'000;
+// The largest resolution accepted, in dots per inch.
+constexpr double MaxDpi = 1'000'000;
+
+// What a picture reader reported, before any judgement: raw header values.
+struct RawPicture {
+    enum class Unit { None, PerInch, PerCentimetre, PerMetre };
+    long long storedWidth = 0;
+    long long storedHeight = 0;
+    bool swapsSides = false; // the recorded orientation turns by 90 or 270 degrees
+    double xResolution = 0;  // 0 when none is recorded
+    double yResolution = 0;
+    Unit unit = Unit::None; // None: no resolution, at most an aspect ratio
+};
+
+// What ffprobe reported about the first video stream.
+struct RawVideo {
+    long long width = 0; // as stored
+    long long height = 0;
+    long long sarNumerator = 1; // sample aspect ratio; 0:x means not known
+    long long sarDenominator = 1;
+    double rotation = 0; // degrees, either sense
+};
+
+// Judges and converts: absurd sizes or resolutions give a reason; dots per
+// centimetre become dots per inch with the exact 2.54; the horizontal
+// resolution wins; rounded to a whole number; 0 counts as none.
+ReadResult factsFromPicture(const RawPicture& raw);
+
+// The frame as a player shows it: non-square pixels widened or narrowed to
+// square ones (rounded down), then a quarter turn swaps the sides.
+ReadResult factsFromVideo(const RawVideo& raw);
+
+} // namespace media
