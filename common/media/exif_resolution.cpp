@@ -2,7 +2,6 @@
 
 #include <QFile>
 
-#include <cmath>
 #include <exception>
 #include <exiv2/exiv2.hpp>
 #include <mutex>
@@ -40,6 +39,16 @@ RawPicture::Unit unitOf(const Exiv2::ExifData& exif) {
     return RawPicture::Unit::None;
 }
 
+std::optional<RecordedResolution> resolutionIn(const Exiv2::ExifData& exif) {
+    auto x = exif.findKey(Exiv2::ExifKey("Exif.Image.XResolution"));
+    auto y = exif.findKey(Exiv2::ExifKey("Exif.Image.YResolution"));
+    if (x == exif.end() || x->count() == 0) return std::nullopt;
+    RecordedResolution found{firstValue(x->value()), 0, unitOf(exif)};
+    if (y != exif.end() && y->count() > 0) found.y = firstValue(y->value());
+    if (found.x == 0 || found.unit == RawPicture::Unit::None) return std::nullopt;
+    return found;
+}
+
 } // namespace
 
 std::optional<RecordedResolution> exifResolution(const QString& path) {
@@ -52,14 +61,7 @@ std::optional<RecordedResolution> exifResolution(const QString& path) {
 #pragma GCC diagnostic pop
         if (!image.get()) return std::nullopt;
         image->readMetadata();
-        const Exiv2::ExifData& exif = image->exifData();
-        auto x = exif.findKey(Exiv2::ExifKey("Exif.Image.XResolution"));
-        auto y = exif.findKey(Exiv2::ExifKey("Exif.Image.YResolution"));
-        if (x == exif.end() || x->count() == 0) return std::nullopt;
-        RecordedResolution found{firstValue(x->value()), 0, unitOf(exif)};
-        if (y != exif.end() && y->count() > 0) found.y = firstValue(y->value());
-        if (found.x == 0 || found.unit == RawPicture::Unit::None) return std::nullopt;
-        return found;
+        return resolutionIn(image->exifData());
     } catch (const std::exception&) {
         return std::nullopt; // unreadable metadata: the picture records none
     }

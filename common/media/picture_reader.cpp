@@ -15,14 +15,13 @@ namespace {
 // rewrites the file updates; EXIF often still carries the camera's value,
 // so it only speaks when the format's own field is silent.
 std::optional<RecordedResolution> resolutionOf(const QString& path, const QByteArray& format) {
-    std::optional<RecordedResolution> own;
-    if (format == "jpeg")
-        own = jfifDensity(path);
-    else if (format == "png")
-        own = pngPhysicalSize(path);
-    else if (format != "tiff" && format != "webp")
+    if (format == "png") return pngResolution(path);
+    if (format == "jpeg") {
+        if (auto own = jfifDensity(path)) return own;
+    } else if (format != "tiff" && format != "webp") {
         return std::nullopt; // the other formats carry no resolution Qt or Exiv2 reads
-    return own ? own : exifResolution(path);
+    }
+    return exifResolution(path);
 }
 
 } // namespace

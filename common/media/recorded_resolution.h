@@ -18,10 +18,11 @@ struct RecordedResolution {
 
 // The JFIF density of a JPEG (libjpeg).
 std::optional<RecordedResolution> jfifDensity(const QString& path);
-// The pHYs chunk of a PNG (libpng).
-std::optional<RecordedResolution> pngPhysicalSize(const QString& path);
+// The pHYs chunk of a PNG (libpng). EXIF data in a PNG is not looked for:
+// writers put it behind the pixels, and reaching it means reading them all.
+std::optional<RecordedResolution> pngResolution(const QString& path);
 // XResolution, YResolution and ResolutionUnit of a TIFF's first directory,
-// or of the EXIF data in a JPEG, PNG or WebP (Exiv2).
+// or of the EXIF data in a JPEG or WebP (Exiv2).
 std::optional<RecordedResolution> exifResolution(const QString& path);
 
 } // namespace media

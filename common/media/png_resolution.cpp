@@ -23,7 +23,7 @@ bool readInfo(png_structp png, png_infop info) {
 
 } // namespace
 
-std::optional<RecordedResolution> pngPhysicalSize(const QString& path) {
+std::optional<RecordedResolution> pngResolution(const QString& path) {
     std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
     if (!file) return std::nullopt;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpBack, stayQuiet);
