@@ -68,42 +68,38 @@ TEST_P(FactsFromProbe, TakesTheFirstVideoStreamAsAPlayerShowsIt) {
     expectResult(media::factsFromProbe(GetParam().json), GetParam().expected);
 }
 
-#define STREAM(fields) "{\"streams\":[{\"codec_type\":\"video\"," fields "}]}"
+#define STREAM(fields) R"({"streams":[{"codec_type":"video",)" fields "}]}"
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, FactsFromProbe,
     testing::Values(
-        ProbeRow{STREAM("\"width\":640,\"height\":360,\"sample_aspect_ratio\":\"1:1\""),
-                 {360, 640}},
-        ProbeRow{STREAM("\"width\":1920,\"height\":1080,\"side_data_list\":[{\"rotation\":-90}]"),
+        ProbeRow{STREAM(R"("width":640,"height":360,"sample_aspect_ratio":"1:1")"), {360, 640}},
+        ProbeRow{STREAM(R"("width":1920,"height":1080,"side_data_list":[{"rotation":-90}])"),
                  {1920, 1080}},
-        ProbeRow{STREAM("\"width\":1920,\"height\":1080,\"tags\":{\"rotate\":\"270\"}"),
-                 {1920, 1080}},
-        ProbeRow{STREAM("\"width\":1920,\"height\":1080,\"side_data_list\":[{\"rotation\":180}],"
-                        "\"tags\":{\"rotate\":\"90\"}"),
+        ProbeRow{STREAM(R"("width":1920,"height":1080,"tags":{"rotate":"270"})"), {1920, 1080}},
+        ProbeRow{STREAM(R"("width":1920,"height":1080,"side_data_list":[{"rotation":180}],)"
+                        R"("tags":{"rotate":"90"})"),
                  {1080, 1920}},
         // 640 * 16 / 15 = 682.67, rounded down; the rotation turns the result.
-        ProbeRow{STREAM("\"width\":640,\"height\":360,\"sample_aspect_ratio\":\"16:15\","
-                        "\"side_data_list\":[{\"side_data_type\":\"x\"},{\"rotation\":90}]"),
+        ProbeRow{STREAM(R"("width":640,"height":360,"sample_aspect_ratio":"16:15",)"
+                        R"("side_data_list":[{"side_data_type":"x"},{"rotation":90}])"),
                  {682, 360}},
-        ProbeRow{STREAM("\"width\":720,\"height\":576,\"sample_aspect_ratio\":\"0:1\""),
-                 {576, 720}},
-        ProbeRow{"{\"streams\":[{\"codec_type\":\"video\",\"width\":600,\"height\":600,"
-                 "\"disposition\":{\"attached_pic\":1}},{\"codec_type\":\"audio\"},"
-                 "{\"codec_type\":\"video\",\"width\":320,\"height\":240}]}",
+        ProbeRow{STREAM(R"("width":720,"height":576,"sample_aspect_ratio":"0:1")"), {576, 720}},
+        ProbeRow{R"({"streams":[{"codec_type":"video","width":600,"height":600,)"
+                 R"("disposition":{"attached_pic":1}},{"codec_type":"audio"},)"
+                 R"({"codec_type":"video","width":320,"height":240}]})",
                  {240, 320}},
-        ProbeRow{"{\"streams\":[{\"codec_type\":\"video\",\"width\":600,\"height\":600,"
-                 "\"disposition\":{\"attached_pic\":1}},{\"codec_type\":\"audio\"}]}",
+        ProbeRow{R"({"streams":[{"codec_type":"video","width":600,"height":600,)"
+                 R"("disposition":{"attached_pic":1}},{"codec_type":"audio"}]})",
                  NoVideo},
-        ProbeRow{STREAM("\"width\":0,\"height\":360"), BadVideoSize},
-        ProbeRow{STREAM("\"width\":2000000,\"height\":360"), BadVideoSize},
-        ProbeRow{STREAM("\"width\":640,\"height\":360,\"sample_aspect_ratio\":\"1:1000\""),
+        ProbeRow{STREAM(R"("width":0,"height":360)"), BadVideoSize},
+        ProbeRow{STREAM(R"("width":2000000,"height":360)"), BadVideoSize},
+        ProbeRow{STREAM(R"("width":640,"height":360,"sample_aspect_ratio":"1:1000")"),
                  BadVideoSize},
-        ProbeRow{STREAM("\"width\":640,\"height\":360,\"sample_aspect_ratio\":\"-1:2\""),
+        ProbeRow{STREAM(R"("width":640,"height":360,"sample_aspect_ratio":"-1:2")"),
                  "Das Seitenverhältnis der Bildpunkte im Video ist ungültig."},
-        ProbeRow{STREAM("\"width\":640,\"height\":360,\"sample_aspect_ratio\":\"N/A\""), Garbage},
-        ProbeRow{STREAM("\"height\":360"), "Die Bildgröße des Videos ist unbekannt."},
-        ProbeRow{"{\"streams\":[{\"codec_type\":\"vid", Garbage}, ProbeRow{"", Garbage}),
+        ProbeRow{STREAM(R"("height":360)"), "Die Bildgröße des Videos ist unbekannt."},
+        ProbeRow{"", Garbage}),
     [](const auto& info) { return "row" + std::to_string(info.index); });
 
 } // namespace
