@@ -10,6 +10,7 @@ required_packages=(
     xvfb openbox x11-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot at-spi2-core python3-pyatspi
     qt6-translations-l10n clang libclang-rt-14-dev valgrind dbus
+    qt6-image-formats-plugins libjpeg-dev libpng-dev libexiv2-dev ffmpeg exiv2
 )
 
 say() { printf '%s\n' "$*" >&2; }

@@ -1,0 +1,50 @@
+#include "common/media/recorded_resolution.h"
+
+#include <QFile>
+
+#include <cstdio>
+#include <png.h>
+
+namespace media {
+
+namespace {
+
+[[noreturn]] void jumpBack(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
+void stayQuiet(png_structp, png_const_charp) {}
+
+// Kept apart so that no local of the caller lives across setjmp.
+bool readInfo(png_structp png, png_infop info) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_read_info(png, info);
+    return true;
+}
+
+} // namespace
+
+std::optional<RecordedResolution> pngResolution(const QString& path) {
+    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    if (!file) return std::nullopt;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpBack, stayQuiet);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    std::optional<RecordedResolution> result;
+    if (info) {
+        // Compressed text and profiles ahead of the pixels are skipped, not
+        // inflated: only pHYs is wanted.
+        static const png_byte skipped[] = "iCCP\0iTXt\0tEXt\0zTXt\0sPLT\0eXIf";
+        png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, skipped, sizeof skipped / 5);
+        png_init_io(png, file);
+        png_uint_32 x = 0, y = 0;
+        int unit = 0;
+        if (readInfo(png, info) && png_get_pHYs(png, info, &x, &y, &unit) != 0 &&
+            unit == PNG_RESOLUTION_METER && x > 0)
+            result = RecordedResolution{static_cast<double>(x), static_cast<double>(y),
+                                        RawPicture::Unit::PerMetre};
+    }
+    png_destroy_read_struct(png ? &png : nullptr, info ? &info : nullptr, nullptr);
+    std::fclose(file);
+    return result;
+}
+
+} // namespace media

@@ -1,0 +1,122 @@
+#include "common/media/media_reader.h"
+#include "tests/media/media_files.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+using media::MediaReader;
+
+#define VIDEO(size, more, file)                                                                    \
+    "ffmpeg -v error -f lavfi -i testsrc=size=" size ":rate=5 -t 1 " more " " file
+#define MP4 VIDEO("640x360", "", "v.mp4")
+const std::string Garbage = "ffprobe hat keine verwertbare Antwort gegeben.";
+
+struct MediaFile {
+    const char* what;
+    const char* name;
+    const char* recipe;
+    bool videos;
+    Expected expected;
+    const char* fakeProbe = nullptr; // its body; "" names a missing program; none: the real one
+};
+void PrintTo(const MediaFile& row, std::ostream* out) {
+    *out << row.what;
+}
+
+class ReadMedia : public testing::TestWithParam<MediaFile> {};
+
+TEST_P(ReadMedia, AnswersOnceInTheEventLoop) {
+    const MediaFile& row = GetParam();
+    MediaFiles files;
+    ASSERT_EQ(files.make(row.recipe), "");
+    MediaReader reader;
+    if (row.fakeProbe) {
+        const QString body = row.fakeProbe;
+        if (!body.isEmpty()) {
+            ASSERT_EQ(files.make("printf '#!/bin/sh\\n%s\\n' '" + body +
+                                 "' > ffprobe && chmod +x ffprobe"),
+                      "");
+        }
+        reader.setProbeSettings({files.path("ffprobe"), std::chrono::milliseconds(500)});
+    }
+    QSignalSpy spy(&reader, &MediaReader::finished);
+    reader.read(files.path(row.name), row.videos);
+    ASSERT_TRUE(spy.wait(15000));
+    EXPECT_EQ(spy.at(0).at(0).toString(), files.path(row.name));
+    expectResult(spy.at(0).at(1).value<media::ReadResult>(), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadMedia,
+    testing::Values(MediaFile{"turned", "r.mp4",
+                              MP4 " && ffmpeg -v error -i v.mp4 -c copy -metadata:s:v:0 "
+                                  "rotate=90 r.mp4",
+                              true, Expected(640, 360)},
+                    MediaFile{"wide pixels", "s.mp4", VIDEO("640x360", "-vf setsar=16/15", "s.mp4"),
+                              true, Expected(360, 682)},
+                    MediaFile{"dash and umlaut", "-Film ä.mkv",
+                              VIDEO("320x240", "", "'file:-Film ä.mkv'"), true, Expected(240, 320)},
+                    MediaFile{"sound only", "a.m4a", "ffmpeg -v error -f lavfi -i sine=d=1 a.m4a",
+                              true, "Die Datei enthält kein Video."},
+                    MediaFile{"cut video", "k.mp4", MP4 " && head -c 3000 v.mp4 > k.mp4", true,
+                              "Die Datei ist kein lesbares Video."},
+                    MediaFile{"no videos wanted", "v.mp4", MP4, false,
+                              "Die Datei ist ein Video, kein Bild."},
+                    MediaFile{"picture named video", "j.mp4",
+                              "convert -size 30x20 xc:white jpg:j.mp4", true, Expected(20, 30)},
+                    MediaFile{"probe hangs", "v.mp4", MP4, true,
+                              "ffprobe hat nicht rechtzeitig geantwortet.", "exec sleep 30"},
+                    MediaFile{"probe floods", "v.mp4", MP4, true, Garbage, "exec yes"},
+                    MediaFile{"probe garbage", "v.mp4", MP4, true, Garbage, "echo {nicht json"},
+                    MediaFile{"probe missing", "v.mp4", MP4, true,
+                              "ffprobe fehlt; Videos lassen sich ohne FFmpeg nicht lesen.", ""}),
+    [](const auto& info) { return rowName(info.param.what); });
+
+TEST(MediaReaderOrder, ALaterReadWinsAndAnEarlierProbeIsKilled) {
+    MediaFiles files;
+    ASSERT_EQ(files.make(VIDEO("64x48", "", "v.mp4") " && convert -size 30x20 xc:white a.png"
+                                                     " && convert -size 50x40 xc:white b.png"),
+              "");
+    // The fake ffprobe tells its process id, then hangs.
+    ASSERT_EQ(files.make("printf '#!/bin/sh\\necho $$ > \"%s\"\\nexec sleep 30\\n' '" +
+                         files.path("pid") + "' > ffprobe && chmod +x ffprobe"),
+              "");
+    MediaReader reader;
+    reader.setProbeSettings({files.path("ffprobe"), std::chrono::seconds(20)});
+    QSignalSpy spy(&reader, &MediaReader::finished);
+    reader.read(files.path("v.mp4"), true);
+    QFile pidFile(files.path("pid"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pidFile.size() > 0; }, 10000));
+    ASSERT_TRUE(pidFile.open(QIODevice::ReadOnly));
+    const QString proc = "/proc/" + QString(pidFile.readAll()).trimmed();
+    reader.read(files.path("a.png"), true);
+    reader.read(files.path("b.png"), true);
+    ASSERT_TRUE(spy.wait(10000));
+    QTest::qWait(300);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toString(), files.path("b.png"));
+    expectResult(spy.at(0).at(1).value<media::ReadResult>(), {40, 50});
+    EXPECT_FALSE(QFile::exists(proc)) << "the hanging ffprobe still runs";
+}
+
+TEST(MediaReaderDrops, AcceptsPicturesTheReadersSizeUpAndOnlyWhereWantedVideos) {
+    for (const char* type : {"image/jpeg", "image/png", "image/tiff", "image/webp", "image/gif"})
+        EXPECT_TRUE(MediaReader::pictureMimeTypes().contains(type)) << type;
+    // The MNG reader learns the size only by decoding.
+    EXPECT_FALSE(MediaReader::pictureMimeTypes().contains("image/x-mng"));
+    struct Row {
+        const char* mime;
+        bool videos, accepted;
+    };
+    for (const Row& row : {Row{"image/jpeg", false, true}, Row{"image/tiff", false, true},
+                           Row{"video/mp4", false, false}, Row{"video/x-matroska", true, true},
+                           Row{"audio/mpeg", true, false}, Row{"text/plain", true, false},
+                           Row{"no/such-type", true, false}})
+        EXPECT_EQ(MediaReader::acceptsMimeType(row.mime, row.videos), row.accepted)
+            << row.mime << (row.videos ? " with videos" : "");
+}
+
+} // namespace
