@@ -2,10 +2,14 @@
 
 #include "common/activation/application_service.h"
 #include "common/activation/bring_forward.h"
+#include "common/opening/file_opener.h"
 #include "common/platform/system_queries.h"
 #include "common/qtview/first_frame.h"
 #include "common/qtview/model_echo.h"
 #include "format/app_modul.h"
+#include "format/take_picture.h"
+
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -13,7 +17,13 @@ namespace aspekto {
 
 const char* const AspektoApp::Id = "org.brixtel.Aspekto";
 
-AspektoApp::AspektoApp() : view_(window_.form()), input_(window_.form()) {
+AspektoApp::AspektoApp()
+    : view_(window_.form()), input_(window_.form()),
+      files_(new opening::FileOpener(
+          &view_, input_, true, QStringLiteral("aspekto"),
+          [this](const media::MediaFacts& facts, const QString& path) {
+              format::takePicture(window_, facts, QFileInfo(path).fileName().toStdString());
+          })) {
     // The seams the end-to-end tests, the leak check and the benchmarks ask
     // for through the environment.
     if (qtview::ModelEcho::requested())
@@ -36,10 +46,12 @@ bool AspektoApp::start(const commands::StartRequest& request) {
         service_.get(), &activation::ApplicationService::activateRequested, &view_,
         [this](const QString& token) { activation::bringForward(view_.windowHandle(), token); });
     QObject::connect(service_.get(), &activation::ApplicationService::openRequested, &view_,
-                     [this](const QStringList&, const QString& token) {
+                     [this](const QStringList& files, const QString& token) {
+                         files_->open(files.front(), false);
                          activation::bringForward(view_.windowHandle(), token);
                      });
     service_->registerOnSessionBus();
+    if (!request.files.empty()) files_->open(QString::fromStdString(request.files.front()), true);
     return true;
 }
 

@@ -9,6 +9,9 @@
 namespace activation {
 class ApplicationService;
 }
+namespace opening {
+class FileOpener;
+}
 namespace qtview {
 class ModelEcho;
 }
@@ -35,12 +38,14 @@ public:
     format::FormatWindow& window() { return window_; }
     qtview::FormView& view() { return view_; }
     qtview::OutsideInput& input() { return input_; }
+    opening::FileOpener& files() { return *files_; }
 
 private:
     format::FormatWindow window_;
     qtview::FormView view_;
     qtview::OutsideInput input_;
     std::unique_ptr<qtview::ModelEcho> echo_;
+    opening::FileOpener* files_; // owned by the view
     std::unique_ptr<activation::ApplicationService> service_;
 };
 

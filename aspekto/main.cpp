@@ -1,12 +1,14 @@
 // Aspekto, the format calculator: one copy per user, one window.
 #include "aspekto/aspekto_app.h"
 #include "common/activation/forward.h"
+#include "common/opening/file_opener.h"
 #include "common/platform/display_choice.h"
 #include "common/platform/single_instance.h"
 #include "common/platform/start_request.h"
 #include "common/qtview/application.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,11 +16,25 @@
 namespace {
 
 // A second start hands its request to the running copy and ends silently;
-// without a session bus or an answer it just ends, as it always has.
-int handOver(const commands::StartRequest& request) {
+// without a session bus or an answer it just ends, as it always has. A file
+// it cannot use is not handed over: it says why, and the running window
+// stays as it is.
+int handOver(char** argv, const commands::StartRequest& request) {
     QStringList files;
-    for (const auto& file : request.files)
-        files << QString::fromStdString(file);
+    if (!request.files.empty()) {
+        int toolkitArgc = 1;
+        QCoreApplication core(toolkitArgc, argv);
+        const QString path = QString::fromStdString(request.files.front());
+        const media::ReadResult result = opening::readNow(path, true);
+        if (!result.facts) {
+            std::fputs(opening::refusal(QStringLiteral("aspekto"), path, result.reason)
+                           .toLocal8Bit()
+                           .constData(),
+                       stderr);
+            return EXIT_FAILURE;
+        }
+        files << path;
+    }
     QString reason;
     activation::forwardToRunningCopy(QString::fromLatin1(aspekto::AspektoApp::Id), files, &reason);
     return EXIT_SUCCESS;
@@ -37,7 +53,7 @@ int main(int argc, char** argv) {
 
     // The lock alone decides which copy runs.
     platform::SingleInstance instance(QStringLiteral("aspekto"));
-    if (instance.previousInstance()) return handOver(line.request);
+    if (instance.previousInstance()) return handOver(argv, line.request);
     if (!platform::applyDisplayChoice("aspekto")) return EXIT_FAILURE;
 
     // The toolkit sees no argument: none of its own options (a mirrored

@@ -6,6 +6,9 @@
 
 #include <memory>
 
+namespace opening {
+class FileOpener;
+}
 namespace qtview {
 class ModelEcho;
 }
@@ -25,12 +28,14 @@ public:
     dpi::DpiWindow& window() { return window_; }
     qtview::FormView& view() { return view_; }
     qtview::OutsideInput& input() { return input_; }
+    opening::FileOpener& files() { return *files_; }
 
 private:
     dpi::DpiWindow window_;
     qtview::FormView view_;
     qtview::OutsideInput input_;
     std::unique_ptr<qtview::ModelEcho> echo_;
+    opening::FileOpener* files_; // owned by the view
 };
 
 } // namespace rastomat

@@ -23,9 +23,11 @@ QString FileDrop::fileFor(const QMimeData* data) const {
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
     const QString path = urls.first().toLocalFile();
-    const QFileInfo info(path);
-    if (!info.isFile() || !accepts_(path)) return {};
-    return path;
+    if (path != lastPath_) {
+        lastPath_ = path;
+        lastAccepted_ = QFileInfo(path).isFile() && accepts_(path);
+    }
+    return lastAccepted_ ? path : QString();
 }
 
 bool FileDrop::eventFilter(QObject* watched, QEvent* event) {

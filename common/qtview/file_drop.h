@@ -28,6 +28,9 @@ protected:
 private:
     Accepts accepts_;
     Dropped dropped_;
+    // A drag asks again at every move: the last answer is kept.
+    mutable QString lastPath_;
+    mutable bool lastAccepted_ = false;
 };
 
 } // namespace qtview

@@ -1,0 +1,65 @@
+#include "common/opening/file_opener.h"
+
+#include "common/media/media_reader.h"
+#include "common/qtview/file_drop.h"
+#include "common/qtview/outside_input.h"
+
+#include <QEventLoop>
+#include <QMimeDatabase>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace opening {
+
+FileOpener::FileOpener(QWidget* window, qtview::OutsideInput& input, bool videos, QString program,
+                       Apply apply)
+    : QObject(window), input_(input), videos_(videos), program_(std::move(program)),
+      apply_(std::move(apply)), reader_(new media::MediaReader(this)) {
+    connect(reader_, &media::MediaReader::finished, this, &FileOpener::finished);
+    new qtview::FileDrop(
+        window, [this](const QString& path) { return takes(path); },
+        [this](const QString& path) { open(path, false); });
+}
+
+bool FileOpener::takes(const QString& path) const {
+    return media::MediaReader::acceptsMimeType(QMimeDatabase().mimeTypeForFile(path).name(),
+                                               videos_);
+}
+
+void FileOpener::open(const QString& path, bool fromCommandLine) {
+    reportFor_ = fromCommandLine ? path : QString();
+    reader_->read(path, videos_);
+}
+
+void FileOpener::finished(const QString& path, const media::ReadResult& result) {
+    const bool report = !reportFor_.isEmpty() && path == reportFor_;
+    reportFor_.clear();
+    if (!result.facts) {
+        if (report)
+            std::fputs(refusal(program_, path, result.reason).toLocal8Bit().constData(), stderr);
+        return;
+    }
+    input_.post([this, facts = *result.facts, path] { apply_(facts, path); });
+}
+
+media::ReadResult readNow(const QString& path, bool videos) {
+    media::MediaReader reader;
+    media::ReadResult result;
+    QEventLoop loop;
+    QObject::connect(&reader, &media::MediaReader::finished, &loop,
+                     [&](const QString&, const media::ReadResult& r) {
+                         result = r;
+                         loop.quit();
+                     });
+    reader.read(path, videos);
+    loop.exec();
+    return result;
+}
+
+QString refusal(const QString& program, const QString& path, const std::string& reason) {
+    return program + QStringLiteral(": „") + path + QStringLiteral("“ wurde nicht übernommen: ") +
+           QString::fromStdString(reason) + QLatin1Char('\n');
+}
+
+} // namespace opening
