@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Files named on the command line, on the real programs: Rastomat takes a
+# picture's size and resolution into print mode, Aspekto a picture's and a
+# rotated video's frame size; a file that cannot be used changes nothing and
+# one line on standard error says why.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+[[ -x "${RASTOMAT:-}" && -x "${ASPEKTO:-}" ]] || fail "RASTOMAT and ASPEKTO must name the programs"
+require_commands convert ffmpeg
+start_x 1280x1024x24
+
+picture="$e2e_tmp/Bild mit Ümlaut.jpg"
+convert -size 1234x567 xc:white -density 300 -units PixelsPerInch "$picture"
+convert -size 800x600 xc:white "$e2e_tmp/-ohne.png"
+printf 'kein Bild' >"$e2e_tmp/kaputt.jpg"
+ffmpeg -v error -f lavfi -i testsrc=size=640x360:rate=5 -t 1 "$e2e_tmp/quer.mp4"
+ffmpeg -v error -i "$e2e_tmp/quer.mp4" -c copy -metadata:s:v:0 rotate=90 "$e2e_tmp/hoch.mp4"
+
+# stop PID: ends a program and waits for it.
+stop() {
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+# --- Rastomat: print mode, the picture's pixels and resolution, and what the
+# handlers compute from them (567 / 300 dpi = 4,80 cm, 1234 / 300 = 10,45 cm).
+start_program rastomat env CALC_ECHO_MODEL=1 "$RASTOMAT" "$picture"
+wait_window "Brixtel Rastomat" >/dev/null
+for pair in Option2.Value=1 Text1.Text=567 Text2.Text=1234 Text5.Text=300 \
+    Label10.Caption=4,80 Label14.Caption=10,45 "Label12.Caption=2,1 Mb" Check1.Value=1 focus=Text1; do
+    expect_echo "$program_out" "${pair%%=*}" "${pair#*=}"
+done
+stop "$program_pid"
+note "rastomat: the picture in print mode"
+
+# --- a name that starts with a dash, after "--"; no resolution recorded keeps 200 dpi
+start_program dash env CALC_ECHO_MODEL=1 "$RASTOMAT" -- "$e2e_tmp/-ohne.png"
+wait_window "Brixtel Rastomat" >/dev/null
+expect_echo "$program_out" Text1.Text 600
+expect_echo "$program_out" Text2.Text 800
+assert_echo "$program_out" Text5.Text 200
+stop "$program_pid"
+
+# --- a file that is no picture: the window as always, the reason on stderr
+start_program broken env CALC_ECHO_MODEL=1 "$RASTOMAT" "$e2e_tmp/kaputt.jpg"
+wait_window "Brixtel Rastomat" >/dev/null
+wait_for grep -q 'wurde nicht übernommen' "$e2e_tmp/broken.log" ||
+    fail "no reason on standard error: $(cat "$e2e_tmp/broken.log")"
+[[ "$(wc -l <"$e2e_tmp/broken.log")" == 1 ]] || fail "more than one line: $(cat "$e2e_tmp/broken.log")"
+assert_echo "$program_out" Option1.Value 1
+assert_echo "$program_out" Label15.Caption 768
+stop "$program_pid"
+note "rastomat: a broken file changes nothing and says why"
+
+# --- Aspekto: a picture, then (a new copy) a video turned by a quarter
+start_program aspekto env CALC_ECHO_MODEL=1 "$ASPEKTO" "$picture"
+wait_window "Brixtel Aspekto" >/dev/null
+expect_echo "$program_out" Text1.Text 567
+expect_echo "$program_out" Text2.Text 1234
+expect_echo "$program_out" Combo1.Text "Bild mit Ümlaut.jpg"
+stop "$program_pid"
+
+start_program video env CALC_ECHO_MODEL=1 "$ASPEKTO" "$e2e_tmp/hoch.mp4"
+wait_window "Brixtel Aspekto" >/dev/null
+expect_echo "$program_out" Text1.Text 640
+expect_echo "$program_out" Text2.Text 360
+stop "$program_pid"
+note "aspekto: a picture's and a rotated video's frame size"
