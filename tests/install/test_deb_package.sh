@@ -36,9 +36,10 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Package)" == brixtel-calculators ]] || fail "Package: $(field Package)"
 [[ -n "$(field Maintainer)" && -n "$(field Description)" ]] || fail "Maintainer or Description missing"
 depends="$(field Depends)"
-for needed in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+for needed in fonts-liberation qt6-image-formats-plugins libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
     [[ ",$depends" =~ ,\ *$needed( |,|$) ]] || fail "Depends lacks $needed: $depends"
 done
+[[ "$(field Recommends)" == ffmpeg ]] || fail "Recommends: $(field Recommends)"
 
 # --- unpack into an empty root and check the file list
 root="$e2e_tmp/root"
