@@ -18,8 +18,8 @@ rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 30
 repetitions = max(2, int(sys.argv[3])) if len(sys.argv) > 3 else 15
 
 programs = {
-    "rastomat": os.path.join(build, "dpi", "rastomat"),
-    "aspekto": os.path.join(build, "format", "aspekto"),
+    "rastomat": os.path.join(build, "rastomat", "rastomat"),
+    "aspekto": os.path.join(build, "aspekto", "aspekto"),
 }
 minimal = os.path.join(build, "bench", "minimal_window")
 bench = os.path.join(build, "bench")
@@ -37,6 +37,22 @@ def google_benchmark(program, name):
         if b.get("aggregate_name") == "median":
             return b["real_time"]
     raise SystemExit(f"{program}: no median for {name}")
+
+
+def reading_figures():
+    """Reading a 50-megapixel picture's facts: median ms and extra peak MiB."""
+    out = subprocess.run(
+        [os.path.join(bench, "media_bench"), "--benchmark_filter=^ReadPicture/",
+         f"--benchmark_repetitions={repetitions}", "--benchmark_report_aggregates_only=true",
+         "--benchmark_format=json"],
+        check=True, capture_output=True, text=True,
+        env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout
+    figures = {}
+    for b in json.loads(out)["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            name = b["run_name"].split("/")[1]
+            figures[name] = (b["real_time"], b.get("extra_peak_MiB", float("nan")))
+    return figures
 
 
 def first_frame(command):
@@ -123,6 +139,10 @@ print(line(header))
 print(line(["-" * w for w in widths]))
 for r in rows:
     print(line(r))
+print()
+print("reading a 50-megapixel picture's facts (median ms, extra peak MiB)")
+for name, (ms, mib) in reading_figures().items():
+    print(f"  {name:<20} {ms:8.2f} ms  {mib:6.2f} MiB")
 print()
 for key, value in ratios.items():
     print(f"ratio {key}: {value:.2f}")
