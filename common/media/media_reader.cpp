@@ -4,6 +4,7 @@
 #include "common/media/picture_reader.h"
 
 #include <QFutureWatcher>
+#include <QLoggingCategory>
 #include <QMimeDatabase>
 #include <QMimeType>
 #include <QtConcurrent/QtConcurrentRun>
@@ -58,7 +59,15 @@ Examined examine(const QString& path, bool videos) {
 
 } // namespace
 
-MediaReader::MediaReader(QObject* parent) : QObject(parent) {}
+MediaReader::MediaReader(QObject* parent) : QObject(parent) {
+    // A broken file gets one reason from us; the image plugins' own
+    // complaints about it would only add lines on standard error.
+    static const bool quiet = [] {
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*.warning=false"));
+        return true;
+    }();
+    (void)quiet;
+}
 
 // Children go with the reader: a running ffprobe is killed, a worker's
 // answer is dropped with its watcher.
