@@ -52,17 +52,12 @@ Qt::Alignment labelAlignment(const forms::ControlDecl& d) {
     return h | (d.border ? Qt::AlignVCenter : Qt::AlignTop);
 }
 
-// Sets a line edit's text without signals, keeping the caret of a focused field.
+// Sets a line edit's text without signals. A changed text leaves the caret at
+// its end, focused or not, so typing goes on after a program's write.
 void setEditText(QLineEdit* edit, const QString& text) {
     if (edit->text() == text) return;
     QSignalBlocker block(edit);
-    if (edit->hasFocus()) {
-        int caret = edit->cursorPosition();
-        edit->setText(text);
-        edit->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
-    } else {
-        edit->setText(text);
-    }
+    edit->setText(text);
 }
 
 } // namespace

@@ -83,5 +83,16 @@ expect_echo "$out" focus Text1
 x xdotool key --window "$id" --clearmodifiers ctrl+a
 x xdotool type --window "$id" --clearmodifiers 3
 expect_echo "$out" Text2.Text 4
+
+# A preset written over a half-typed height leaves the caret at the end of
+# the new text: the next digit goes after "480", not after its first digit.
+x xdotool key --window "$id" --clearmodifiers BackSpace
+expect_echo "$out" Text1.Text ""
+x xdotool type --window "$id" --clearmodifiers 3
+choose 10
+expect_echo "$out" Text1.Text 480
+x xdotool type --window "$id" --clearmodifiers 0
+expect_echo "$out" Text1.Text 4800
+expect_echo "$out" Text2.Text 6400
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended"
 note "PASS"
