@@ -4,6 +4,7 @@
 #include "combo_style.h"
 #include "field_edit.h"
 #include "model_echo.h"
+#include "option_button.h"
 #include "platform/topmost.h"
 #include "widget_style.h"
 
@@ -14,7 +15,6 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -144,7 +144,17 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
         w = new QCheckBox(parent);
         break;
     case Kind::OptionButton: {
-        auto* button = new QRadioButton(parent);
+        auto* button = new OptionButton(parent);
+        button->aroundArrowKey = [this](const std::function<void()>& qtHandling) {
+            QAbstractButton* clicked = nullptr;
+            arrowClick_ = &clicked;
+            qtHandling();
+            arrowClick_ = nullptr;
+            if (Control* target = clicked ? controlFor(clicked) : nullptr) {
+                form_.userClick(*target);
+                applyValue(*target);
+            }
+        };
         QButtonGroup*& group = optionGroups_[c.container()];
         if (!group) group = new QButtonGroup(this);
         group->addButton(button);
@@ -207,7 +217,12 @@ void FormView::connectInput(Control& c, QWidget* w) {
     case Kind::CheckBox:
     case Kind::OptionButton:
         // Qt has toggled the button already; the model decides the value.
-        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] {
+        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c, w] {
+            if (arrowClick_) {
+                // An arrow key's click lands after its focus move.
+                *arrowClick_ = static_cast<QAbstractButton*>(w);
+                return;
+            }
             form_.userClick(c);
             applyValue(c);
         });

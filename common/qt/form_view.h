@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class QAbstractButton;
 class QButtonGroup;
 
 namespace qtview {
@@ -66,6 +67,8 @@ private:
     std::unique_ptr<ModelEcho> echo_;
     QMetaObject::Connection focusConnection_;
     Qt::FocusReason modelFocusReason_ = Qt::OtherFocusReason;
+    // While Qt handles an arrow key on an option button: the button it clicked.
+    QAbstractButton** arrowClick_ = nullptr;
 };
 
 // Connects the forms layer to the running application: the screen size and
