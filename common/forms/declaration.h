@@ -1,12 +1,15 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace forms {
 
 enum class Kind { Frame, TextBox, Label, CheckBox, OptionButton, ComboBox, PictureBox, Image };
 enum class Align { Left, Right, Center };
+// What a label is to the control it belongs to.
+enum class LabelRole { Caption, Unit, Heading };
 
 struct Color {
     int r = 0, g = 0, b = 0;
@@ -50,6 +53,9 @@ struct ControlDecl {
     int tabIndex = -1;     // position in the tab sequence; -1 is none
     std::string accessibleName{};
     std::string accessibleDescription{};
+    // Label: the control it belongs to, for assistive technology.
+    std::string labelFor{};
+    LabelRole labelRole = LabelRole::Caption;
 };
 
 struct FormDecl {
@@ -59,5 +65,15 @@ struct FormDecl {
     std::string icon;
     std::vector<ControlDecl> controls;
 };
+
+// Declares the control a label belongs to.
+inline void relateLabel(FormDecl& form, std::string_view label, std::string control,
+                        LabelRole role = LabelRole::Caption) {
+    for (auto& c : form.controls)
+        if (c.name == label) {
+            c.labelFor = std::move(control);
+            c.labelRole = role;
+        }
+}
 
 } // namespace forms

@@ -130,6 +130,7 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
     }
     case Kind::Label: {
         auto* label = new QLabel(parent);
+        nameByTextAlone(label);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(d.wordWrap);
         label->setAlignment(labelAlignment(d));
@@ -163,6 +164,7 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
     }
     case Kind::ComboBox: {
         auto* box = new QComboBox(parent);
+        nameByAccessibleName(box);
         box->setEditable(true);
         box->setLineEdit(new FieldEdit(c, box));
         box->setInsertPolicy(QComboBox::NoInsert);
