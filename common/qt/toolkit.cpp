@@ -10,7 +10,7 @@ namespace qtview {
 void connectToolkit() {
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect r = s->geometry();
-        forms::screen() = {r.width() * 15, r.height() * 15};
+        forms::screen() = {r.width() * 15, r.height() * 15, r.x() * 15, r.y() * 15};
     }
     forms::setDoEventsHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
     watchFirstFrame();

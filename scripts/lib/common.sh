@@ -7,7 +7,7 @@ build_dir="${CALC_BUILD_DIR:-$repo_root/build}"
 # Everything the build and the tests need on Debian 12.
 required_packages=(
     cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation
-    xvfb openbox x11-utils xdotool imagemagick
+    xvfb openbox x11-utils x11-xserver-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot at-spi2-core python3-pyatspi
     qt6-translations-l10n clang libclang-rt-14-dev valgrind
 )
