@@ -1,6 +1,7 @@
 #include "field_edit.h"
 
 #include "forms/form.h"
+#include "selectable_labels.h"
 #include "widget_style.h"
 
 #include <QAction>
@@ -51,7 +52,11 @@ bool isPrintable(const QString& text) {
 } // namespace
 
 FieldEdit::FieldEdit(forms::Control& control, QWidget* parent)
-    : QLineEdit(parent), control_(control) {}
+    : QLineEdit(parent), control_(control) {
+    connect(this, &QLineEdit::selectionChanged, this, [this] {
+        if (hasSelectedText()) clearLabelSelections(window());
+    });
+}
 
 QString FieldEdit::filtered(const QString& typed) {
     QString kept;
@@ -98,6 +103,15 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
         pasteAsOneLine();
         event->accept();
         return;
+    }
+    if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {
+        // A result label's selection, made while the caret stayed here.
+        const QString selected = selectedLabelText(window());
+        if (!selected.isEmpty()) {
+            QGuiApplication::clipboard()->setText(selected);
+            event->accept();
+            return;
+        }
     }
     if (isClipboardShortcut(event)) {
         QLineEdit::keyPressEvent(event);

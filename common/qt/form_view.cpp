@@ -6,6 +6,7 @@
 #include "model_echo.h"
 #include "option_button.h"
 #include "platform/topmost.h"
+#include "selectable_labels.h"
 #include "widget_style.h"
 
 #include <QApplication>
@@ -137,6 +138,8 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
         if (d.border) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
+            // A bordered label shows a result: the user may copy it.
+            makeSelectable(label);
         }
         w = label;
         break;
