@@ -177,6 +177,21 @@ forms::FormDecl layout() {
     c.push_back(picture("Picture6", "", "printer", 720, 8160, 495, 495));
     c.push_back(picture("Picture4", "", "arrow_down", 150, 8865, 495, 495));
     c.push_back(picture("Picture5", "", "arrow_up", 750, 8865, 495, 495));
+
+    // What each label belongs to; the mirror labels and the file size carry
+    // descriptions of their own.
+    using forms::LabelRole;
+    forms::relateLabel(f, "Label6", "Text3", LabelRole::Caption);
+    forms::relateLabel(f, "Label5", "Text3", LabelRole::Unit);
+    forms::relateLabel(f, "Label8", "Text4", LabelRole::Caption);
+    forms::relateLabel(f, "Label7", "Text4", LabelRole::Unit);
+    forms::relateLabel(f, "Label9", "Text5", LabelRole::Unit);
+    forms::relateLabel(f, "Label11", "Text5", LabelRole::Unit);
+    forms::relateLabel(f, "Label3", "Text1", LabelRole::Caption);
+    forms::relateLabel(f, "Label4", "Text1", LabelRole::Unit);
+    forms::relateLabel(f, "Label1", "Text2", LabelRole::Caption);
+    forms::relateLabel(f, "Label2", "Text2", LabelRole::Unit);
+    forms::relateLabel(f, "Label13", "Label12", LabelRole::Caption);
     return f;
 }
 

@@ -97,7 +97,7 @@ forms::FormDecl FormatLayout() {
     bracket.visible = false;
     bracket.accessibleName = "Proportionen gekoppelt";
 
-    return forms::FormDecl{
+    forms::FormDecl f{
         .name = "frmFormat",
         .caption = "Brixtel Aspekto",
         .clientWidth = 4560,
@@ -120,6 +120,14 @@ forms::FormDecl FormatLayout() {
             checkBox("chkOnTop", "immer im Vordergrund", 3060, 10, 0,
                      "Das Fenster bleibt über allen anderen Fenstern"),
         }};
+    using forms::LabelRole;
+    forms::relateLabel(f, "Label5", "Combo1", LabelRole::Heading);
+    forms::relateLabel(f, "Label6", "Text1", LabelRole::Heading);
+    forms::relateLabel(f, "Label3", "Text1", LabelRole::Caption);
+    forms::relateLabel(f, "Label4", "Text1", LabelRole::Unit);
+    forms::relateLabel(f, "Label1", "Text2", LabelRole::Caption);
+    forms::relateLabel(f, "Label2", "Text2", LabelRole::Unit);
+    return f;
 }
 
 } // namespace format

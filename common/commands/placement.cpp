@@ -14,11 +14,12 @@ int half(int n) {
 void CenterForm(forms::Form& window, Clamp clamp) {
     using value::nearInt;
     const auto& screen = forms::screen();
-    window.setTop(half(nearInt(screen.height * 0.85)) - half(nearInt(window.height())));
-    window.setLeft(half(nearInt(screen.width)) - half(nearInt(window.width())));
+    window.setTop(screen.top + half(nearInt(screen.height * 0.85)) -
+                  half(nearInt(window.height())));
+    window.setLeft(screen.left + half(nearInt(screen.width)) - half(nearInt(window.width())));
     if (clamp == Clamp::ToScreen) {
-        if (window.top() < 0) window.setTop(0);
-        if (window.left() < 0) window.setLeft(0);
+        if (window.top() < screen.top) window.setTop(screen.top);
+        if (window.left() < screen.left) window.setLeft(screen.left);
     }
 }
 

@@ -7,7 +7,8 @@ namespace commands {
 enum class Clamp { None, ToScreen };
 
 // Centres the window horizontally and puts its middle at 42.5 % of the
-// screen height. The format calculator keeps the window on the screen.
+// screen height, on the screen wherever it lies on the desktop. The format
+// calculator keeps the window's corner on the screen.
 void CenterForm(forms::Form& window, Clamp clamp = Clamp::None);
 
 // Keeps the window above all ordinary windows, or releases it; position and

@@ -29,7 +29,10 @@ void Control::writeText(std::string text, bool keepCaret) {
 }
 
 void Control::setText(std::string text) {
-    writeText(std::move(text), true);
+    // A program write that changes the text leaves the caret at its end, as
+    // the toolkit's own does; the same text again moves nothing.
+    const bool same = text == text_;
+    writeText(std::move(text), same);
     form_.raise(*this, Event::Change, onChange);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace forms {
@@ -10,6 +11,8 @@ constexpr int TwipsPerPixel = 15;
 
 enum class Kind { Frame, TextBox, Label, CheckBox, OptionButton, ComboBox, PictureBox, Image };
 enum class Align { Left, Right, Center };
+// What a label is to the control it belongs to.
+enum class LabelRole { Caption, Unit, Heading };
 
 struct Color {
     int r = 0, g = 0, b = 0;
@@ -53,6 +56,9 @@ struct ControlDecl {
     int tabIndex = -1;     // position in the tab sequence; -1 is none
     std::string accessibleName{};
     std::string accessibleDescription{};
+    // Label: the control it belongs to, for assistive technology.
+    std::string labelFor{};
+    LabelRole labelRole = LabelRole::Caption;
 };
 
 struct FormDecl {
@@ -62,5 +68,15 @@ struct FormDecl {
     std::string icon;
     std::vector<ControlDecl> controls;
 };
+
+// Declares the control a label belongs to.
+inline void relateLabel(FormDecl& form, std::string_view label, std::string control,
+                        LabelRole role = LabelRole::Caption) {
+    for (auto& c : form.controls)
+        if (c.name == label) {
+            c.labelFor = std::move(control);
+            c.labelRole = role;
+        }
+}
 
 } // namespace forms

@@ -111,10 +111,14 @@ private:
     int depth_ = 0;
 };
 
-// The screen the windows live on, in twips (set by the view at start).
+// The screen the windows live on, in twips (set by the view at start): its
+// size and where it lies on the desktop, which is not (0, 0) for a primary
+// monitor right of or below another one.
 struct Screen {
     int width = 15360;
     int height = 11520;
+    int left = 0;
+    int top = 0;
 };
 Screen& screen();
 

@@ -2,20 +2,23 @@
 
 #include "common/qtview/widget_style.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <algorithm>
-#include <limits>
-#include <string_view>
 
 namespace qtview {
 
 namespace {
 
-const char* const decorativeProperty = "qtview_decorative";
+// Which of the interfaces below a widget gets; set before Qt first asks.
+const char* const accessibleKind = "qtview_accessible";
+enum Own { Decorative = 1, TextLabel, NamedList };
 
 class DecorativePicture : public QAccessibleWidget {
 public:
@@ -27,10 +30,94 @@ public:
     }
 };
 
-QAccessibleInterface* decorativeFactory(const QString&, QObject* object) {
+class LabelText : public QAccessibleWidget {
+public:
+    explicit LabelText(QLabel* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+    // Only what the label labels: its buddy.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> out;
+        if ((match & QAccessible::Labelled) && label()->buddy())
+            out.append(
+                {QAccessible::queryAccessibleInterface(label()->buddy()), QAccessible::Labelled});
+        return out;
+    }
+
+private:
+    QLabel* label() const { return static_cast<QLabel*>(widget()); }
+};
+
+// An editable combo box: the list and the edit part as children, as Qt has
+// them, the shown line as its value and the popup as its action.
+class ListWithName : public QAccessibleWidget {
+public:
+    explicit ListWithName(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    int childCount() const override { return box()->lineEdit() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0) return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1 && box()->lineEdit())
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child->object() == box()->view()) return 0;
+        if (box()->lineEdit() && child->object() == box()->lineEdit()) return 1;
+        return -1;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return box()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = box()->view()->isVisible();
+        s.editable = box()->isEditable();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name != showMenuAction()) return QAccessibleWidget::doAction(name);
+        if (box()->view()->isVisible())
+            box()->hidePopup();
+        else
+            box()->showPopup();
+    }
+
+private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* ownFactory(const QString&, QObject* object) {
     auto* w = qobject_cast<QWidget*>(object);
-    if (w && w->property(decorativeProperty).toBool()) return new DecorativePicture(w);
+    switch (w ? w->property(accessibleKind).toInt() : 0) {
+    case Decorative:
+        return new DecorativePicture(w);
+    case TextLabel:
+        if (auto* label = qobject_cast<QLabel*>(w)) return new LabelText(label);
+        break;
+    case NamedList:
+        if (auto* box = qobject_cast<QComboBox*>(w)) return new ListWithName(box);
+        break;
+    default:
+        break;
+    }
     return nullptr;
+}
+
+void useOwn(QWidget* w, Own kind) {
+    static const bool installed = [] {
+        QAccessible::installFactory(ownFactory);
+        return true;
+    }();
+    (void)installed;
+    w->setProperty(accessibleKind, static_cast<int>(kind));
 }
 
 // What a control is for, as assistive technology names it; empty if it says
@@ -44,69 +131,50 @@ std::string purpose(const forms::Control& c) {
     return {};
 }
 
-struct Span {
-    int from, to;
-};
-int gap(Span a, Span b) {
-    return std::max({0, b.from - a.to, a.from - b.to});
-}
-bool overlap(Span a, Span b) {
-    return a.from < b.to && b.from < a.to;
+const char* relationText(forms::LabelRole role) {
+    switch (role) {
+    case forms::LabelRole::Caption:
+        return "Beschriftung von";
+    case forms::LabelRole::Unit:
+        return "Einheit von";
+    case forms::LabelRole::Heading:
+        return "Überschrift von";
+    }
+    return "";
 }
 
 } // namespace
 
 void hideFromAssistiveTechnology(QWidget* picture) {
-    static const bool installed = [] {
-        QAccessible::installFactory(decorativeFactory);
-        return true;
-    }();
-    (void)installed;
-    picture->setProperty(decorativeProperty, true);
+    useOwn(picture, Decorative);
+}
+
+void nameByTextAlone(QLabel* label) {
+    useOwn(label, TextLabel);
+}
+
+void nameByAccessibleName(QComboBox* box) {
+    useOwn(box, NamedList);
 }
 
 void describeLabels(const forms::Form& form,
                     const std::map<const forms::Control*, QWidget*>& widgets) {
     for (const auto& label : form.controls()) {
-        if (label->kind() != forms::Kind::Label || !label->decl().accessibleDescription.empty())
-            continue;
-        const Span lx{label->left(), label->left() + label->width()};
-        const Span ly{label->top(), label->top() + label->height()};
-        const forms::Control* best = nullptr;
-        const char* relation = nullptr;
-        int bestGap = std::numeric_limits<int>::max();
-        for (const auto& other : form.controls()) {
-            if (other.get() == label.get() || other->container() != label->container() ||
-                purpose(*other).empty())
-                continue;
-            const Span ox{other->left(), other->left() + other->width()};
-            const Span oy{other->top(), other->top() + other->height()};
-            const char* r = nullptr;
-            int g = 0;
-            if (overlap(lx, ox) && ly.from < oy.from) {
-                r = "Überschrift von";
-                g = gap(ly, oy);
-            } else if (overlap(ly, oy)) {
-                r = lx.from < ox.from ? "Beschriftung von" : "Einheit von";
-                g = gap(lx, ox);
-            }
-            if (r && g < bestGap) {
-                best = other.get();
-                relation = r;
-                bestGap = g;
-            }
-        }
-        if (!best) continue;
+        const forms::ControlDecl& d = label->decl();
+        if (label->kind() != forms::Kind::Label || d.labelFor.empty()) continue;
+        auto target = std::find_if(form.controls().begin(), form.controls().end(),
+                                   [&](const auto& c) { return c->name() == d.labelFor; });
+        if (target == form.controls().end()) continue;
         QWidget* w = widgets.at(label.get());
-        w->setAccessibleDescription(QString::fromUtf8(relation) + QStringLiteral(" „") +
-                                    qs(purpose(*best)) + QStringLiteral("“"));
+        if (d.accessibleDescription.empty())
+            w->setAccessibleDescription(QString::fromUtf8(relationText(d.labelRole)) +
+                                        QStringLiteral(" „") + qs(purpose(**target)) +
+                                        QStringLiteral("“"));
         // A caption or heading also labels its control for assistive
         // technology (the "labelled by" relation), as Alt-key buddies do.
-        auto* text = qobject_cast<QLabel*>(w);
-        QWidget* target = widgets.at(best);
-        if (text && std::string_view(relation) != "Einheit von" &&
-            target->focusPolicy() != Qt::NoFocus)
-            text->setBuddy(target);
+        QWidget* buddy = widgets.at(target->get());
+        if (d.labelRole != forms::LabelRole::Unit && buddy->focusPolicy() != Qt::NoFocus)
+            static_cast<QLabel*>(w)->setBuddy(buddy);
     }
 }
 

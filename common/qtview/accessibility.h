@@ -3,6 +3,8 @@
 
 #include <map>
 
+class QComboBox;
+class QLabel;
 class QWidget;
 
 namespace qtview {
@@ -11,8 +13,16 @@ namespace qtview {
 // screen reader passes over it.
 void hideFromAssistiveTechnology(QWidget* picture);
 
+// A label is named by its text alone, also when that is empty, and no frame
+// names or labels it: Qt would name an empty label after its group box.
+void nameByTextAlone(QLabel* label);
+
+// A combo box is named by its accessible name, as a field is; Qt on Linux
+// names it by its shown line.
+void nameByAccessibleName(QComboBox* box);
+
 // A label's text is what a screen reader reads; its description says what
-// it shows: the caption, unit or heading of the control beside or below it
+// it is to the control it is declared for: the caption, unit or heading
 // ("Beschriftung von „Bildhöhe in Zentimetern“"). Declared descriptions stay.
 void describeLabels(const forms::Form& form,
                     const std::map<const forms::Control*, QWidget*>& widgets);

@@ -2,6 +2,7 @@
 
 #include "common/forms/form.h"
 #include "common/forms/key_codes.h"
+#include "common/qtview/selectable_labels.h"
 #include "common/qtview/widget_style.h"
 
 #include <QAction>
@@ -60,7 +61,11 @@ bool isPasteAction(const QAction* action) {
 } // namespace
 
 FieldEdit::FieldEdit(forms::Control& control, QWidget* parent)
-    : QLineEdit(parent), control_(control) {}
+    : QLineEdit(parent), control_(control) {
+    connect(this, &QLineEdit::selectionChanged, this, [this] {
+        if (hasSelectedText()) clearLabelSelections(window());
+    });
+}
 
 QString FieldEdit::filtered(const QString& typed) {
     QString kept;
@@ -107,6 +112,15 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
         pasteAsOneLine();
         event->accept();
         return;
+    }
+    if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {
+        // A result label's selection, made while the caret stayed here.
+        const QString selected = selectedLabelText(window());
+        if (!selected.isEmpty()) {
+            QGuiApplication::clipboard()->setText(selected);
+            event->accept();
+            return;
+        }
     }
     if (isClipboardShortcut(event)) {
         QLineEdit::keyPressEvent(event);

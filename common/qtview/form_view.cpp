@@ -3,7 +3,9 @@
 #include "common/qtview/accessibility.h"
 #include "common/qtview/combo_style.h"
 #include "common/qtview/field_edit.h"
+#include "common/qtview/option_button.h"
 #include "common/qtview/pictures.h"
+#include "common/qtview/selectable_labels.h"
 #include "common/qtview/topmost.h"
 #include "common/qtview/widget_style.h"
 
@@ -14,7 +16,6 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -52,17 +53,12 @@ Qt::Alignment labelAlignment(const forms::ControlDecl& d) {
     return h | (d.border ? Qt::AlignVCenter : Qt::AlignTop);
 }
 
-// Sets a line edit's text without signals, keeping the caret of a focused field.
+// Sets a line edit's text without signals. A changed text leaves the caret at
+// its end, focused or not, so typing goes on after a program's write.
 void setEditText(QLineEdit* edit, const QString& text) {
     if (edit->text() == text) return;
     QSignalBlocker block(edit);
-    if (edit->hasFocus()) {
-        int caret = edit->cursorPosition();
-        edit->setText(text);
-        edit->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
-    } else {
-        edit->setText(text);
-    }
+    edit->setText(text);
 }
 
 } // namespace
@@ -133,12 +129,15 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
     }
     case Kind::Label: {
         auto* label = new QLabel(parent);
+        nameByTextAlone(label);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(d.wordWrap);
         label->setAlignment(labelAlignment(d));
         if (d.border) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
+            // A bordered label shows a result: the user may copy it.
+            makeSelectable(label);
         }
         w = label;
         break;
@@ -147,7 +146,17 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
         w = new QCheckBox(parent);
         break;
     case Kind::OptionButton: {
-        auto* button = new QRadioButton(parent);
+        auto* button = new OptionButton(parent);
+        button->aroundArrowKey = [this](const std::function<void()>& qtHandling) {
+            QAbstractButton* clicked = nullptr;
+            arrowClick_ = &clicked;
+            qtHandling();
+            arrowClick_ = nullptr;
+            if (Control* target = clicked ? controlFor(clicked) : nullptr) {
+                form_.userClick(*target);
+                applyValue(*target);
+            }
+        };
         QButtonGroup*& group = optionGroups_[c.container()];
         if (!group) group = new QButtonGroup(this);
         group->addButton(button);
@@ -156,6 +165,7 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
     }
     case Kind::ComboBox: {
         auto* box = new QComboBox(parent);
+        nameByAccessibleName(box);
         box->setEditable(true);
         box->setLineEdit(new FieldEdit(c, box));
         box->setInsertPolicy(QComboBox::NoInsert);
@@ -210,7 +220,12 @@ void FormView::connectInput(Control& c, QWidget* w) {
     case Kind::CheckBox:
     case Kind::OptionButton:
         // Qt has toggled the button already; the model decides the value.
-        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c] {
+        connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this, &c, w] {
+            if (arrowClick_) {
+                // An arrow key's click lands after its focus move.
+                *arrowClick_ = static_cast<QAbstractButton*>(w);
+                return;
+            }
             form_.userClick(c);
             applyValue(c);
         });

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+class QAbstractButton;
 class QButtonGroup;
 
 namespace qtview {
@@ -50,6 +51,8 @@ private:
     std::map<const forms::Control*, QButtonGroup*> optionGroups_; // by container
     QMetaObject::Connection focusConnection_;
     Qt::FocusReason modelFocusReason_ = Qt::OtherFocusReason;
+    // While Qt handles an arrow key on an option button: the button it clicked.
+    QAbstractButton** arrowClick_ = nullptr;
 };
 
 } // namespace qtview

@@ -11,7 +11,8 @@ namespace qtview {
 void connectToolkit() {
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect r = s->geometry();
-        forms::screen() = {r.width() * forms::TwipsPerPixel, r.height() * forms::TwipsPerPixel};
+        constexpr int t = forms::TwipsPerPixel;
+        forms::screen() = {r.width() * t, r.height() * t, r.x() * t, r.y() * t};
     }
     forms::setDoEventsHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
 }

@@ -2,8 +2,8 @@
 # A screen reader's view of both windows: under a private X server and a
 # private D-Bus session with the accessibility bus, walks each window's
 # accessibility tree (walk_tree.py) and types one key into the focused field.
-# Run it through dbus-run-session (the ctest entry does). On Linux Qt names a
-# combo box by its shown text; its edit part carries the name.
+# Run it through dbus-run-session (the ctest entry does). Rastomat is walked
+# again in print mode.
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 
 program="${1:?rastomat or aspekto}"
@@ -12,35 +12,78 @@ atspi_python=/usr/bin/python3 # pyatspi belongs to the system's Python
 [[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]] || fail "no D-Bus session: run through dbus-run-session"
 "$atspi_python" -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
 
+# Expectation rows: role, name, and optionally text, checked, description and
+# labelled_by; "complete" means every showing field, switch and label is listed.
+label() { printf '{"role": "label", "name": "%s", "description": "%s"}' "$1" "$2"; }
+# label_of NAME RELATION CONTROL: a caption, unit or heading of a control.
+label_of() { label "$1" "$2 „$3“"; }
+
 case "$program" in
 rastomat)
     binary="${RASTOMAT:-}"
     title="Brixtel Rastomat"
     typed=(Bildhöhe in Zentimetern 9,755)
-    expected='{"controls": [
-      {"role": "text", "name": "Bildhöhe in Zentimetern", "text": "9,75"},
-      {"role": "text", "name": "Bildbreite in Zentimetern", "text": "13"},
+    # The labels shown in both modes.
+    labels="$(label_of Höhe: "Beschriftung von" "Bildhöhe in Zentimetern"),
+      $(label_of cm "Einheit von" "Bildhöhe in Zentimetern"),
+      $(label_of Breite: "Beschriftung von" "Bildbreite in Zentimetern"),
+      $(label_of cm "Einheit von" "Bildbreite in Zentimetern"),
+      $(label_of dpi "Einheit von" "Auflösung in dpi"),
+      $(label_of "( Pixel/Inch )" "Einheit von" "Auflösung in dpi"),
+      $(label_of Höhe: "Beschriftung von" "Bildhöhe in Pixeln"),
+      $(label_of Pixel "Einheit von" "Bildhöhe in Pixeln"),
+      $(label_of Breite: "Beschriftung von" "Bildbreite in Pixeln"),
+      $(label_of Pixel "Einheit von" "Bildbreite in Pixeln"),
+      $(label_of "( Bitmap / TIFF RGB unkompr. )" "Beschriftung von" "Geschätzte Dateigröße"),"'
+      {"role": "text", "name": "Auflösung in dpi", "labelled_by": ["Auflösung:"]},
+      {"role": "check box", "name": "Proportionen erhalten", "labelled_by": []}'
+    expected='{"complete": true, "controls": [
+      {"role": "text", "name": "Bildhöhe in Zentimetern", "text": "9,75",
+       "labelled_by": ["Höhe:", "Bildmaße:"]},
+      {"role": "text", "name": "Bildbreite in Zentimetern", "text": "13",
+       "labelled_by": ["Breite:", "Bildmaße:"]},
       {"role": "text", "name": "Auflösung in dpi", "text": "200"},
-      {"role": "text", "name": "Bildhöhe in Pixeln", "text": "768"},
-      {"role": "text", "name": "Bildbreite in Pixeln", "text": "1024"},
       {"role": "check box", "name": "Proportionen erhalten", "checked": true},
       {"role": "radio button", "name": "Eingabe (Scan)", "checked": true},
       {"role": "radio button", "name": "Ausgabe (Print)", "checked": false},
-      {"role": "label", "name": "2,36 Mb"},
-      {"role": "label", "name": "Höhe:"}]}'
+      {"role": "label", "name": "768", "description": "Bildhöhe in Pixeln"},
+      {"role": "label", "name": "1024", "description": "Bildbreite in Pixeln"},
+      {"role": "label", "name": "2,36 Mb", "description": "Geschätzte Dateigröße"},
+      '"$labels"']}'
+    # Print mode with the width in pixels cleared: the width in centimetres
+    # is an empty label, read as empty, not as its frame's caption.
+    print_mode='{"complete": true, "controls": [
+      {"role": "text", "name": "Bildhöhe in Pixeln", "labelled_by": ["Höhe:", "Bildgröße:"]},
+      {"role": "text", "name": "Bildbreite in Pixeln", "text": "",
+       "labelled_by": ["Breite:", "Bildgröße:"]},
+      {"role": "radio button", "name": "Eingabe (Scan)", "checked": false},
+      {"role": "radio button", "name": "Ausgabe (Print)", "checked": true},
+      {"role": "label", "description": "Bildhöhe in Zentimetern"},
+      {"role": "label", "name": "", "description": "Bildbreite in Zentimetern"},
+      {"role": "label", "description": "Geschätzte Dateigröße"},
+      '"$labels"']}'
     ;;
 aspekto)
     binary="${ASPEKTO:-}"
     title="Brixtel Aspekto"
     typed=(Bildhöhe in Pixeln 7201)
-    expected='{"controls": [
-      {"role": "text", "name": "Bildhöhe in Pixeln", "text": "720"},
-      {"role": "text", "name": "Bildbreite in Pixeln", "text": "1280"},
-      {"role": "combo box", "name": "16:9 - 720 x 1280"},
+    expected='{"complete": true, "controls": [
+      {"role": "text", "name": "Bildhöhe in Pixeln", "text": "720",
+       "labelled_by": ["Höhe:", "Eigene Größe:", "Video / Bildgröße:"]},
+      {"role": "text", "name": "Bildbreite in Pixeln", "text": "1280",
+       "labelled_by": ["Breite:", "Video / Bildgröße:"]},
+      {"role": "combo box", "name": "Vorlagen",
+       "labelled_by": ["Vorlagen:", "Video / Bildgröße:"]},
       {"role": "text", "name": "Vorlagen", "text": "16:9 - 720 x 1280"},
-      {"role": "check box", "name": "Proportionen erhalten", "checked": true},
+      {"role": "check box", "name": "Proportionen erhalten", "checked": true,
+       "labelled_by": ["Video / Bildgröße:"]},
       {"role": "check box", "name": "immer im Vordergrund", "checked": false},
-      {"role": "label", "name": "Vorlagen:"}]}'
+      '"$(label_of Vorlagen: "Überschrift von" Vorlagen),
+      $(label_of "Eigene Größe:" "Überschrift von" "Bildhöhe in Pixeln"),
+      $(label_of Höhe: "Beschriftung von" "Bildhöhe in Pixeln"),
+      $(label_of Pixel "Einheit von" "Bildhöhe in Pixeln"),
+      $(label_of Breite: "Beschriftung von" "Bildbreite in Pixeln"),
+      $(label_of Pixel "Einheit von" "Bildbreite in Pixeln")"']}'
     ;;
 *) fail "unknown program '$program'" ;;
 esac
@@ -70,4 +113,13 @@ status=0
 wait "$walker" || status=$?
 cat "$walker_out" >&2
 ((status == 0)) || fail "the typed key did not reach the accessibility tree"
+
+if [[ -n "${print_mode:-}" ]]; then
+    # Text4, Check1, the mode button; Down switches to print mode and puts
+    # the caret in the height in pixels; Tab goes on to the width.
+    x xdotool key --window "$id" --clearmodifiers Tab Tab Tab Down Tab ctrl+a BackSpace
+    timeout 60 "$atspi_python" "$here/walk_tree.py" "$program" "$print_mode" >"$walker_out" 2>&1 ||
+        { cat "$walker_out" >&2; fail "print mode: the tree walk did not succeed"; }
+    cat "$walker_out" >&2
+fi
 note "PASS"

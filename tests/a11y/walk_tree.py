@@ -1,7 +1,9 @@
 """Walks a program's accessibility tree over AT-SPI and checks what a screen
 reader gets: every field, switch and list with its German name and current
-text, labels with a name and a description, pictures named or hidden. With
---type-key it also sees the focused field's text change after a typed key.
+text, labels with a description, pictures named or hidden. An expectation
+may also give the description and the labels ("labelled_by", any order);
+with "complete" every showing field, switch and label must be expected.
+With --typed it also sees the focused field's text change after a typed key.
 
 Usage: walk_tree.py APP_NAME EXPECTATIONS_JSON [--typed NAME TEXT]
 """
@@ -48,57 +50,73 @@ def walk(node, depth=0, out=None):
         "text": text_of(node),
         "showing": states.contains(pyatspi.STATE_SHOWING),
         "checked": states.contains(pyatspi.STATE_CHECKED),
+        "labelled_by": sorted(
+            r.getTarget(i).name for r in node.getRelationSet()
+            if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for i in range(r.getNTargets())),
     })
     for i in range(node.childCount):
         walk(node.getChildAtIndex(i), depth + 1, out)
     return out
 
 
-def tree(app, expected_names, timeout=20.0):
-    """The tree once every expected name is in it (it appears bit by bit)."""
-    deadline = time.time() + timeout
-    while True:
-        nodes = walk(app)
-        names = {n["name"] for n in nodes}
-        missing = [e for e in expected_names if e not in names]
-        if not missing:
-            return nodes
-        if time.time() > deadline:
-            sys.exit(f"FAIL: not in the tree after {timeout:.0f} s: {missing}")
-        time.sleep(0.3)
+def matches(n, e):
+    """Whether a node is the expected one: role, and name and description
+    where the expectation gives them."""
+    return n["role_name"] == e["role"] and all(
+        n[key] == e[key] for key in ("name", "description") if key in e)
 
 
 def check(nodes, expected):
-    failures = []
+    failures, report = [], []
     for e in expected["controls"]:
-        found = [n for n in nodes if n["name"] == e["name"] and n["role_name"] == e["role"]]
+        found = [n for n in nodes if n["showing"] and matches(n, e)]
         if not found:
-            failures.append(f"no {e['role']} named '{e['name']}'")
+            failures.append(f"no showing {e['role']} named '{e.get('name')}' "
+                            f"described '{e.get('description')}'")
             continue
         n = found[0]
         if "text" in e and n["text"] != e["text"]:
             failures.append(f"'{e['name']}' shows '{n['text']}', expected '{e['text']}'")
         if "checked" in e and n["checked"] != e["checked"]:
             failures.append(f"'{e['name']}' checked={n['checked']}")
-        print(f"found {n['role_name']:12} '{n['name']}' text={n['text']!r} "
-              f"description={n['description']!r}")
+        if "labelled_by" in e and n["labelled_by"] != sorted(e["labelled_by"]):
+            failures.append(f"'{n['name']}' labelled by {n['labelled_by']}")
+        report.append(f"found {n['role_name']:12} '{n['name']}' text={n['text']!r} "
+                      f"description={n['description']!r} labelled by {n['labelled_by']}")
     for n in nodes:
         if not n["showing"]:
             continue
         if n["role"] in FIELD_ROLES | SWITCH_ROLES and not n["name"]:
             failures.append(f"a showing {n['role_name']} without a name")
-        if n["role"] == pyatspi.ROLE_LABEL and (not n["name"] or not n["description"]):
-            failures.append(f"label '{n['name']}' without a name or description")
+        if n["role"] == pyatspi.ROLE_LABEL and not n["description"]:
+            failures.append(f"label '{n['name']}' without a description")
+        listed = FIELD_ROLES | SWITCH_ROLES | {pyatspi.ROLE_LABEL}
+        if (expected.get("complete") and n["role"] in listed
+                and not any(matches(n, e) for e in expected["controls"])):
+            failures.append(f"unexpected {n['role_name']} '{n['name']}' "
+                            f"described '{n['description']}' labelled by {n['labelled_by']}")
         if n["role"] == pyatspi.ROLE_IMAGE and not n["name"]:
             failures.append("a showing picture without a name")
-    return failures
+    return failures, report
+
+
+def settled_check(app, expected, timeout=20.0):
+    """Checks the tree until it passes or the time is up: the tree appears,
+    and follows a change of the window, bit by bit."""
+    deadline = time.time() + timeout
+    while True:
+        failures, report = check(walk(app), expected)
+        if not failures or time.time() > deadline:
+            print("\n".join(report))
+            return failures
+        time.sleep(0.3)
 
 
 def main():
     app_name, expectations = sys.argv[1], json.loads(sys.argv[2])
     app = find_app(app_name)
-    names = [e["name"] for e in expectations["controls"]]
-    failures = check(tree(app, names), expectations)
+    failures = settled_check(app, expectations)
     if failures:
         sys.exit("FAIL: " + "; ".join(failures))
     if "--typed" in sys.argv:

@@ -21,7 +21,8 @@ struct Case {
     const char* before; // steps, see DpiSession::run
     const char* last;   // the step whose Change events and file size runs are counted
     // "Control=shown" items separated by ';', and "mirrors" (every mirror
-    // equals its field), "px=a/b", "cm=a/b" (the stored width per height),
+    // equals its field), "px=a/b", "cm=a/b" (the stored width per height;
+    // "pxh", "cmh" height per width),
     // "changed=Text1,Text3", "runs=n" about the last step.
     const char* expect;
 };
@@ -53,6 +54,10 @@ TEST_P(Coupling, Shows) {
             EXPECT_DOUBLE_EQ(s.window.PxWidthPerHeight.toNumber(), quotient(value));
         else if (key == "cm")
             EXPECT_DOUBLE_EQ(s.window.CmWidthPerHeight.toNumber(), quotient(value));
+        else if (key == "pxh")
+            EXPECT_DOUBLE_EQ(s.window.PxHeightPerWidth.toNumber(), quotient(value));
+        else if (key == "cmh")
+            EXPECT_DOUBLE_EQ(s.window.CmHeightPerWidth.toNumber(), quotient(value));
         else if (key == "runs")
             EXPECT_EQ(s.estimates.count() - runs, std::stoi(std::string(value)));
         else if (key == "changed") {
@@ -119,6 +124,20 @@ INSTANTIATE_TEST_SUITE_P(
              "Text1=768; Text3=9,75; Text4=; mirrors"},
         Case{"AResolutionEditWithAnEmptyWidth", "print; unlock; Text2 clear", "Text5 << 0",
              "Text5=2000; Text3=0,97; Text4=; mirrors"},
+        // 26 x 9,75 / 13 = 19,5 cm high; 200 / 2.540066525552 x 19,5 = 1535.39...,
+        // x 26 = 2047.19...
+        Case{"ScanModeWidthLockOn", "", "Text4 = 26",
+             "Text3=19,5; Text1=1535; Text2=2047; mirrors; changed=Text4,Text3,Text1,Text2"},
+        // 500 / 100 x 2.540066525552 = 12.700..., 1024 / 100 x ... = 26.010...
+        Case{"TheResolutionStoresTheRatiosInPrintMode", "print; unlock; Text1 = 500", "Text5 = 100",
+             "Text3=12,70; Text4=26,01; px=1024/500; pxh=500/1024; "
+             "cm=26.01/12.7; cmh=12.7/26.01"},
+        // Each ratio is kept as soon as it is known; the first failing
+        // quotient leaves it and the later ones as they were.
+        Case{"StoringStopsAtAZeroWidth", "unlock; Text4 = 0", "lock",
+             "Text2=0; px=0/768; pxh=768/1024; cm=13/9.75; cmh=9.75/13"},
+        Case{"StoringStopsAtAnUnusableHeightInCm", "unlock; Text3 = 5; Text3 = ,", "lock",
+             "Text1=393; px=1024/393; pxh=393/1024; cm=13/9.75; cmh=9.75/13"},
         Case{"LongPixelResultsAreWrittenWhole", "unlock", "Text3 = 99999",
              "Text1=7873730; Label15=7873730"},
         Case{"HugeCmKeepTheExponent", "", "Text3 = 1000000000000000", "Text4=1,33E+15"},

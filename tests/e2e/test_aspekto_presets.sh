@@ -83,5 +83,30 @@ expect_echo "$out" focus Text1
 x xdotool key --window "$id" --clearmodifiers ctrl+a
 x xdotool type --window "$id" --clearmodifiers 3
 expect_echo "$out" Text2.Text 4
+
+# A preset written over a half-typed height leaves the caret at the end of
+# the new text: the next digit goes after "480", not after its first digit.
+x xdotool key --window "$id" --clearmodifiers BackSpace
+expect_echo "$out" Text1.Text ""
+x xdotool type --window "$id" --clearmodifiers 3
+choose 10
+expect_echo "$out" Text1.Text 480
+x xdotool type --window "$id" --clearmodifiers 0
+expect_echo "$out" Text1.Text 4800
+expect_echo "$out" Text2.Text 6400
+# The keyboard alone: from the height field Tab reaches the list after the
+# width and the lock. F4 opens it, an arrow and Enter choose a line; on the
+# closed list an arrow chooses the next line at once. Each choice unlocks
+# and relocks once, as a choice with the mouse does.
+unlocks() { grep -c '^Check1.Value=0$' "$out" || true; }
+before="$(unlocks)"
+x xdotool key --window "$id" --clearmodifiers Tab Tab Tab F4 Down Return
+expect_echo "$out" Combo1.Text "4:3 - 360 x 480"
+expect_echo "$out" focus Text1
+x xdotool key --window "$id" --clearmodifiers Tab Tab Tab Down
+expect_echo "$out" Combo1.Text "4:3 - 240 x 320"
+expect_echo "$out" Text2.Text 320
+sleep 0.3
+(($(unlocks) == before + 2)) || fail "two keyboard choices unlocked $(($(unlocks) - before)) times"
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended"
 note "PASS"

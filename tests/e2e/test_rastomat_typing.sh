@@ -2,7 +2,7 @@
 # Real key events into the running Rastomat window, results read back from
 # the model echo (CALC_ECHO_MODEL=1): a new height in scan mode with the
 # proportions locked, then a new width in print mode, including keys that the
-# field refuses.
+# field refuses, then the modes switched with arrow keys.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 [[ -x "${RASTOMAT:-}" ]] || fail "RASTOMAT does not name the built program"
@@ -137,4 +137,23 @@ x xdotool key --clearmodifiers BackSpace
 refused="$(expectations print-width 123)"
 settle_and_check "$refused"
 note "refused keys, then Backspace: $(tr '\n' ' ' <<<"$refused")"
+
+# (c) The mode switched with arrow keys acts as the click: the caret lands in
+# the mode's first field and the next keys are typed there. Check1, then the
+# selected mode button; Up switches back to scan mode.
+x xdotool key --clearmodifiers Tab Tab
+expect_echo "$program_out" focus Option2
+x xdotool key --clearmodifiers Up
+expect_echo "$program_out" focus Text3
+x xdotool key --clearmodifiers ctrl+a
+x xdotool type --delay 60 "7"
+settle_and_check "$(expectations scan-height 7)"
+# Text4, Check1, the mode button; Down goes to print mode.
+x xdotool key --clearmodifiers Tab Tab Tab Down
+expect_echo "$program_out" focus Text1
+height="$(echo_value "$program_out" Text1.Text)"
+x xdotool key --clearmodifiers End
+x xdotool type --delay 60 "2"
+expect_echo "$program_out" Text1.Text "${height}2"
+assert_echo "$program_out" focus Text1
 note "PASS"

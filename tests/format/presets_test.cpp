@@ -122,6 +122,15 @@ TEST_F(StartedWindow, ChoosingTheLineAlreadyShownRunsTheWholeProcedure) {
     EXPECT_EQ(c("Combo1").listIndex(), 1);
 }
 
+TEST_F(StartedWindow, TypingAfterAPresetGoesOnAtTheEndOfItsHeight) {
+    clear("Text1");
+    type("Text1", "3");
+    chooseLine(10); // 4:3 - 480 x 640
+    type("Text1", "0");
+    EXPECT_EQ(text("Text1"), "4800");
+    EXPECT_EQ(text("Text2"), "6400");
+}
+
 TEST_F(StartedWindow, APresetChosenWhileUnlockedLocksAgain) {
     form().userClick(c("Check1"));
     ASSERT_EQ(c("Check1").value(), 0);

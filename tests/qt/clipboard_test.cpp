@@ -7,10 +7,12 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QTranslator>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 namespace {
@@ -119,6 +121,40 @@ TEST_F(Clipboard, UndoReachesTheModel) {
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(edit->text(), "9,75");
     expectSameAsModelEdit("Text3", "9,75");
+}
+
+// A result shown as a label is selected with the mouse and copied with
+// Ctrl+C, while the caret stays in its field.
+TEST_F(Clipboard, ResultLabelsAreSelectedAndCopiedWithoutTakingTheFocus) {
+    QLineEdit* edit = field("Text3");
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    auto* label = qobject_cast<QLabel*>(view->widgetFor("Label12"));
+    const int y = label->height() / 2;
+    QTest::mousePress(label, Qt::LeftButton, {}, {2, y});
+    QTest::mouseMove(label, {label->width() - 2, y});
+    QTest::mouseRelease(label, Qt::LeftButton, {}, {label->width() - 2, y});
+    EXPECT_EQ(label->selectedText(), "2,36 Mb");
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+    EXPECT_FALSE(edit->hasSelectedText()); // one selection at a time
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "2,36 Mb");
+    EXPECT_EQ(window.form().focused(), &window.form().control("Text3"));
+
+    // The label's menu copies too, in Qt's German words.
+    std::unique_ptr<QTranslator> translator(qtview::installGermanQtTexts(*qApp));
+    ASSERT_NE(translator, nullptr) << "qtbase_de.qm is not installed";
+    QGuiApplication::clipboard()->clear();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, {4, y}, label->mapToGlobal(QPoint(4, y)));
+    QApplication::sendEvent(label, &click);
+    auto* menu = label->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QAction* copy = menu->actions().value(0);
+    EXPECT_EQ(copy->text(), translator->translate("QWidgetTextControl", "&Copy"));
+    EXPECT_TRUE(copy->text().contains("Kopieren")) << copy->text().toStdString();
+    copy->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "2,36 Mb");
+    menu->close();
+    QCoreApplication::removeTranslator(translator.get());
 }
 
 TEST_F(Clipboard, ContextMenuSpeaksGerman) {

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QtTest/QTest>
 
+#include <functional>
+
 namespace {
 
 class TypingTest : public ViewTest {
@@ -124,6 +126,34 @@ TEST_F(ViewTest, ClickedOptionSelectsItAndClearsItsPartner) {
     QTest::mouseClick(widget("Option2"), Qt::LeftButton);
     EXPECT_EQ(count("Option2:Click"), 1);
     EXPECT_TRUE(widget<QRadioButton>("Option2")->isChecked());
+}
+
+// A key on a switch does what a click on it does: the same events in the same
+// order and the same focus, also when the Click handler moves the focus.
+TEST_F(ViewTest, KeysOnSwitchesActAsClicks) {
+    struct Path {
+        const char *selected, *focused, *clicked;
+        Qt::Key key;
+    };
+    showActive();
+    control("Option1").onClick = [this] { control("Text2").SetFocus(); };
+    control("Option2").onClick = [this] { control("Text1").SetFocus(); };
+    auto after = [&](const Path& p, const std::function<void()>& act) {
+        control(p.selected).setValue(1);
+        control(p.focused).SetFocus();
+        events.clear();
+        act();
+        return std::make_pair(events, QApplication::focusWidget());
+    };
+    for (const Path& p : {Path{"Option1", "Option1", "Option2", Qt::Key_Down},
+                          Path{"Option2", "Option2", "Option1", Qt::Key_Up},
+                          Path{"Option1", "Option1", "Option1", Qt::Key_Space},
+                          Path{"Option1", "Check1", "Check1", Qt::Key_Space}}) {
+        SCOPED_TRACE(std::string(p.focused) + " -> " + p.clicked);
+        const auto mouse = after(p, [&] { QTest::mouseClick(widget(p.clicked), Qt::LeftButton); });
+        const auto key = after(p, [&] { QTest::keyClick(widget(p.focused), p.key); });
+        EXPECT_EQ(key, mouse);
+    }
 }
 
 TEST_F(ViewTest, ChoosingAComboLineAlsoTheOneAlreadyShownRaisesClick) {

@@ -23,7 +23,7 @@ TEST_F(ViewTest, ProgramWriteOfFiveDigitsStaysWhole) {
     EXPECT_EQ(widget<QLineEdit>("Text1")->text(), "12345");
 }
 
-TEST_F(ViewTest, ProgramWriteKeepsTheCaretOfTheFocusedField) {
+TEST_F(ViewTest, ProgramWriteLeavesTheCaretAtTheEndOfTheFocusedField) {
     showActive();
     control("Text2").SetFocus();
     auto* edit = widget<QLineEdit>("Text2");
@@ -31,6 +31,10 @@ TEST_F(ViewTest, ProgramWriteKeepsTheCaretOfTheFocusedField) {
     edit->setCursorPosition(1);
     control("Text2").setText("12,5");
     EXPECT_EQ(edit->text(), "12,5");
+    EXPECT_EQ(edit->cursorPosition(), 4);
+    // The same text again moves nothing.
+    edit->setCursorPosition(1);
+    control("Text2").setText("12,5");
     EXPECT_EQ(edit->cursorPosition(), 1);
 }
 

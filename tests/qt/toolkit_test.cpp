@@ -16,6 +16,8 @@ TEST(Toolkit, ScreenInTwipsAndDoEventsRunsPendingEvents) {
     const QRect r = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(forms::screen().width, r.width() * 15);
     EXPECT_EQ(forms::screen().height, r.height() * 15);
+    EXPECT_EQ(forms::screen().left, r.x() * 15);
+    EXPECT_EQ(forms::screen().top, r.y() * 15);
 
     bool ran = false;
     QMetaObject::invokeMethod(

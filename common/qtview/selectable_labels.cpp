@@ -1,0 +1,81 @@
+#include "common/qtview/selectable_labels.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace qtview {
+
+namespace {
+
+const char* const selectableProperty = "qtview_selectable";
+
+// The label's selection is the only one: the other labels' and the focused
+// field's go.
+void deselectOthers(QLabel* label) {
+    clearLabelSelections(label->window(), label);
+    QWidget* focused = QApplication::focusWidget();
+    if (auto* box = qobject_cast<QComboBox*>(focused)) focused = box->lineEdit();
+    if (auto* edit = qobject_cast<QLineEdit*>(focused)) edit->deselect();
+}
+
+class SelectionWatch : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (label && event->type() == QEvent::MouseButtonRelease && label->hasSelectedText())
+            deselectOthers(label);
+        return false;
+    }
+};
+
+// Copy and Select All, in Qt's own (German) words. A plain-text label
+// offers no menu of its own.
+void showMenu(QLabel* label, const QPoint& at) {
+    auto* menu = new QMenu(label);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy =
+        menu->addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"), label,
+                        [label] { QGuiApplication::clipboard()->setText(label->selectedText()); });
+    copy->setEnabled(label->hasSelectedText());
+    menu->addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"), label,
+                    [label] {
+                        label->setSelection(0, static_cast<int>(label->text().size()));
+                        deselectOthers(label);
+                    });
+    menu->popup(label->mapToGlobal(at));
+}
+
+} // namespace
+
+void makeSelectable(QLabel* label) {
+    static SelectionWatch* watch = new SelectionWatch(qApp);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setProperty(selectableProperty, true);
+    label->installEventFilter(watch);
+    label->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(label, &QWidget::customContextMenuRequested, label,
+                     [label](const QPoint& at) { showMenu(label, at); });
+}
+
+QString selectedLabelText(const QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->property(selectableProperty).toBool() && label->hasSelectedText())
+            return label->selectedText();
+    return {};
+}
+
+void clearLabelSelections(const QWidget* window, const QLabel* except) {
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label != except && label->property(selectableProperty).toBool() &&
+            label->hasSelectedText())
+            label->setSelection(0, 0);
+}
+
+} // namespace qtview
