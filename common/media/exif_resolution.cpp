@@ -1,70 +1,38 @@
+#include "common/media/exif_module.h"
 #include "common/media/recorded_resolution.h"
 
+#include <QCoreApplication>
 #include <QFile>
-
-#include <exception>
-#include <exiv2/exiv2.hpp>
-#include <mutex>
+#include <QLibrary>
 
 namespace media {
 
 namespace {
 
-// Exiv2 logs to standard error and sets up its XMP toolkit on first use;
-// both are global, so they are settled once, before any thread reads.
-void prepareExiv2() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
-        Exiv2::XmpParser::initialize();
-    });
-}
+using Entry = decltype(&calc_exif_resolution);
 
-// The first value of a rational tag, exactly; a zero denominator gives a
-// value that is not finite, which the judgement refuses.
-double firstValue(const Exiv2::Value& value) {
-    if (const auto* rational = dynamic_cast<const Exiv2::URationalValue*>(&value)) {
-        auto [numerator, denominator] = rational->value_.front();
-        return static_cast<double>(numerator) / static_cast<double>(denominator);
+// Beside an installed program, or where the build put it.
+Entry loadModule() {
+    for (const QString& path :
+         {QCoreApplication::applicationDirPath() + QStringLiteral("/" CALC_EXIF_MODULE_FROM_BINDIR),
+          QStringLiteral(CALC_EXIF_MODULE_BUILT)}) {
+        QLibrary module(path);
+        if (module.load()) return reinterpret_cast<Entry>(module.resolve("calc_exif_resolution"));
     }
-    return value.toFloat(0);
-}
-
-RawPicture::Unit unitOf(const Exiv2::ExifData& exif) {
-    auto unit = exif.findKey(Exiv2::ExifKey("Exif.Image.ResolutionUnit"));
-    // Inch is the default when the tag is missing.
-    long code = unit == exif.end() || unit->count() == 0 ? 2 : unit->toLong(0);
-    if (code == 2) return RawPicture::Unit::PerInch;
-    if (code == 3) return RawPicture::Unit::PerCentimetre;
-    return RawPicture::Unit::None;
-}
-
-std::optional<RecordedResolution> resolutionIn(const Exiv2::ExifData& exif) {
-    auto x = exif.findKey(Exiv2::ExifKey("Exif.Image.XResolution"));
-    auto y = exif.findKey(Exiv2::ExifKey("Exif.Image.YResolution"));
-    if (x == exif.end() || x->count() == 0) return std::nullopt;
-    RecordedResolution found{firstValue(x->value()), 0, unitOf(exif)};
-    if (y != exif.end() && y->count() > 0) found.y = firstValue(y->value());
-    if (found.x == 0 || found.unit == RawPicture::Unit::None) return std::nullopt;
-    return found;
+    return nullptr;
 }
 
 } // namespace
 
 std::optional<RecordedResolution> exifResolution(const QString& path) {
-    prepareExiv2();
-    try {
-#pragma GCC diagnostic push
-        // Exiv2 0.27 hands images out in a std::auto_ptr.
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-        auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
-#pragma GCC diagnostic pop
-        if (!image.get()) return std::nullopt;
-        image->readMetadata();
-        return resolutionIn(image->exifData());
-    } catch (const std::exception&) {
-        return std::nullopt; // unreadable metadata: the picture records none
-    }
+    static const Entry entry = loadModule();
+    if (!entry) return std::nullopt;
+    RecordedResolution found;
+    int unit = 0;
+    if (entry(QFile::encodeName(path).constData(), &found.x, &found.y, &unit) == 0)
+        return std::nullopt;
+    found.unit = static_cast<RawPicture::Unit>(unit);
+    return found;
 }
 
 } // namespace media

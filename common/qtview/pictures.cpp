@@ -1,7 +1,10 @@
 #include "common/qtview/pictures.h"
 
+#include <QFile>
+
 #include <cmath>
 #include <map>
+#include <vector>
 
 namespace qtview {
 
@@ -12,6 +15,29 @@ struct Picture {
     QPixmap doubled; // null when there is none
 };
 
+// The pictures are XPM sources. Their strings go to Qt's XPM reader as the
+// array they are in C: read from a file, every image-format plugin would be
+// asked about it first, at twice the cost. A source with fewer lines than
+// its first line promises gives no picture.
+QPixmap readXpm(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    std::vector<QByteArray> lines;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const auto from = line.indexOf('"'), to = line.lastIndexOf('"');
+        if (from >= 0 && to > from) lines.push_back(line.mid(from + 1, to - from - 1));
+    }
+    if (lines.empty()) return {};
+    const QList<QByteArray> values = lines.front().simplified().split(' ');
+    if (values.size() < 3) return {};
+    const auto needed = 1 + values[1].toLongLong() + values[2].toLongLong();
+    if (needed < 1 || static_cast<long long>(lines.size()) < needed) return {};
+    std::vector<const char*> xpm;
+    for (const QByteArray& line : lines)
+        xpm.push_back(line.constData());
+    return QPixmap(xpm.data());
+}
+
 // Each picture is read from the resources once.
 const Picture& load(const std::string& name) {
     static std::map<std::string, Picture> pictures;
@@ -19,7 +45,7 @@ const Picture& load(const std::string& name) {
     if (it == pictures.end())
         it = pictures
                  .emplace(name,
-                          Picture{QPixmap(picturePath(name)), QPixmap(picturePath(name, true))})
+                          Picture{readXpm(picturePath(name)), readXpm(picturePath(name, true))})
                  .first;
     return it->second;
 }
