@@ -37,8 +37,6 @@ public:
 
     format::FormatWindow& window() { return window_; }
     qtview::FormView& view() { return view_; }
-    qtview::OutsideInput& input() { return input_; }
-    opening::FileOpener& files() { return *files_; }
 
 private:
     format::FormatWindow window_;

@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     // layout, another style) may change the fixed German window.
     int toolkitArgc = 1;
     QApplication qt(toolkitArgc, argv);
-    qtview::setUpProgram(qt, "aspekto", "org.brixtel.Aspekto");
+    qtview::setUpProgram(qt, "aspekto", aspekto::AspektoApp::Id);
     aspekto::AspektoApp app;
     if (!app.start(line.request)) return EXIT_SUCCESS;
     return QApplication::exec();

@@ -27,8 +27,6 @@ public:
 
     dpi::DpiWindow& window() { return window_; }
     qtview::FormView& view() { return view_; }
-    qtview::OutsideInput& input() { return input_; }
-    opening::FileOpener& files() { return *files_; }
 
 private:
     dpi::DpiWindow window_;

@@ -121,9 +121,4 @@ QStringList MediaReader::pictureMimeTypes() {
     return types;
 }
 
-QStringList MediaReader::videoMimeTypes() {
-    return {"video/mp4",  "video/quicktime", "video/x-matroska",
-            "video/webm", "video/x-msvideo", "video/mpeg"};
-}
-
 } // namespace media

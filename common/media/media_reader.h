@@ -27,8 +27,6 @@ public:
     static bool acceptsMimeType(const QString& mime, bool videos);
     // What the installed image readers support (for the desktop entries).
     static QStringList pictureMimeTypes();
-    // The common video types a player reads (for the desktop entry).
-    static QStringList videoMimeTypes();
 
 signals:
     void finished(QString path, media::ReadResult result);

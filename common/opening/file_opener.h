@@ -32,12 +32,10 @@ public:
 
     // A later file wins over one still being read.
     void open(const QString& path, bool fromCommandLine);
-    media::MediaReader& reader() { return *reader_; }
-
-    // Whether a dragged file is of a type the program takes.
-    bool takes(const QString& path) const;
 
 private:
+    // Whether a dragged file is of a type the program takes.
+    bool takes(const QString& path) const;
     void finished(const QString& path, const media::ReadResult& result);
 
     qtview::OutsideInput& input_;

@@ -19,13 +19,13 @@ public:
     using Dropped = std::function<void(const QString& path)>;
     FileDrop(QWidget* window, Accepts accepts, Dropped dropped);
 
-    // The one local file the data names, if the window takes it; else empty.
-    QString fileFor(const QMimeData* data) const;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The one local file the data names, if the window takes it; else empty.
+    QString fileFor(const QMimeData* data) const;
+
     Accepts accepts_;
     Dropped dropped_;
     // A drag asks again at every move: the last answer is kept.

@@ -16,7 +16,6 @@ public:
     ~OutsideInput() override;
 
     void post(std::function<void()> request) { requests_.post(std::move(request)); }
-    std::size_t pending() const { return requests_.pending(); }
 
 private:
     forms::Form& form_;
