@@ -14,7 +14,7 @@ void takePicture(DpiWindow& window, const media::MediaFacts& facts) {
     if (locked) form.userClick(lock);
     editing::pasteOver(form, form.control("Text1"), std::to_string(facts.height));
     editing::pasteOver(form, form.control("Text2"), std::to_string(facts.width));
-    if (facts.dpi) editing::pasteOver(form, form.control("Text5"), std::to_string(*facts.dpi));
+    if (facts.dpi) editing::pasteOver(form, form.control("Text5"), media::dpiText(*facts.dpi));
     if (locked) form.userClick(lock);
     forms::Control& height = form.control("Text1");
     form.userFocus(height);

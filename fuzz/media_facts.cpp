@@ -1,8 +1,9 @@
 // Any values a hostile header can carry, into the judgement of pictures and
 // videos: no failure; facts, when there are any, have sides within the limit
 // taken from the stored ones (swapped at most; a video's width scaled by its
-// pixel ratio), and a resolution only with a unit, whole, within the limit
-// and within half a dot of the recorded one; a refusal always says why.
+// pixel ratio), and a resolution only with a unit, within the limit
+// and within half a dot of the recorded one (the vertical one when turned); a refusal always says
+// why.
 #include "common/media/media_facts.h"
 #include "fuzz/fuzz_support.h"
 
@@ -59,7 +60,8 @@ void checkPicture(fuzz::ByteReader& in) {
     const double perInch = raw.unit == Unit::PerInch         ? 1
                            : raw.unit == Unit::PerCentimetre ? 2.54
                                                              : 0.0254;
-    require(std::fabs(static_cast<double>(*f.dpi) - raw.xResolution * perInch) <= 0.5 + 1e-9,
+    const double across = raw.swapsSides && raw.yResolution > 0 ? raw.yResolution : raw.xResolution;
+    require(std::fabs(*f.dpi - across * perInch) <= 0.5 + 1e-9,
             what + ": resolution " + std::to_string(*f.dpi));
 }
 

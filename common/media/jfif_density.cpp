@@ -1,7 +1,5 @@
 #include "common/media/recorded_resolution.h"
 
-#include <QFile>
-
 #include <csetjmp>
 #include <cstdio>
 // libjpeg's header needs FILE and size_t declared before it.
@@ -32,16 +30,14 @@ bool readHeader(jpeg_decompress_struct& info, ErrorJump& errors) {
 
 } // namespace
 
-std::optional<RecordedResolution> jfifDensity(const QString& path) {
-    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
-    if (!file) return std::nullopt;
+std::optional<RecordedResolution> jfifDensity(Bytes bytes) {
     jpeg_decompress_struct info{};
     ErrorJump errors{};
     info.err = jpeg_std_error(&errors.manager);
     errors.manager.error_exit = jumpBack;
     errors.manager.output_message = stayQuiet;
     jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
+    jpeg_mem_src(&info, bytes.data, static_cast<unsigned long>(bytes.size));
     std::optional<RecordedResolution> result;
     // Density unit 1 is dots per inch, 2 dots per centimetre; 0 gives only
     // the pixels' aspect ratio.
@@ -51,7 +47,6 @@ std::optional<RecordedResolution> jfifDensity(const QString& path) {
             static_cast<double>(info.X_density), static_cast<double>(info.Y_density),
             info.density_unit == 1 ? RawPicture::Unit::PerInch : RawPicture::Unit::PerCentimetre};
     jpeg_destroy_decompress(&info);
-    std::fclose(file);
     return result;
 }
 

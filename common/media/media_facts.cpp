@@ -40,7 +40,31 @@ bool quarterTurn(double degrees) {
     return std::fabs(turned - 90) < 1 || std::fabs(turned - 270) < 1;
 }
 
+// Per inch a whole number, as recorded; from other units two decimals,
+// snapped to a whole number within 0.03 (PNG stores 72 dpi as 2835 or 2834
+// per metre).
+std::optional<double> usableDpi(double recorded, RawPicture::Unit unit) {
+    const double dpi = dotsPerInch(recorded, unit);
+    if (!std::isfinite(dpi) || dpi <= 0 || dpi > MaxDpi) return std::nullopt;
+    double shown = std::round(dpi);
+    if (unit != RawPicture::Unit::PerInch && std::fabs(dpi - shown) >= 0.03)
+        shown = std::round(dpi * 100) / 100;
+    if (shown <= 0) return std::nullopt;
+    return shown;
+}
+
 } // namespace
+
+std::string dpiText(double dpi) {
+    const auto hundredths = static_cast<long long>(std::llround(dpi * 100));
+    std::string text = std::to_string(hundredths / 100);
+    if (long long rest = hundredths % 100; rest != 0) {
+        text += ',';
+        text += static_cast<char>('0' + rest / 10);
+        if (rest % 10 != 0) text += static_cast<char>('0' + rest % 10);
+    }
+    return text;
+}
 
 ReadResult factsFromPicture(const RawPicture& raw) {
     if (!saneSide(raw.storedWidth) || !saneSide(raw.storedHeight))
@@ -48,14 +72,12 @@ ReadResult factsFromPicture(const RawPicture& raw) {
     MediaFacts facts;
     facts.width = raw.swapsSides ? raw.storedHeight : raw.storedWidth;
     facts.height = raw.swapsSides ? raw.storedWidth : raw.storedHeight;
-    // Only the horizontal resolution is used, so only it is judged; a unit
-    // of None means the values are at most an aspect ratio.
+    // A unit of None means the values are at most an aspect ratio. Turned by
+    // a quarter, the stored vertical resolution runs across the picture.
     if (raw.unit != RawPicture::Unit::None) {
-        double dpi = dotsPerInch(raw.xResolution, raw.unit);
-        if (!std::isfinite(dpi) || dpi < 0 || dpi > MaxDpi)
-            return refuse("Die Auflösung in der Datei ist ungültig.");
-        auto rounded = static_cast<long long>(std::round(dpi));
-        if (rounded > 0) facts.dpi = rounded;
+        const double across =
+            raw.swapsSides && raw.yResolution > 0 ? raw.yResolution : raw.xResolution;
+        facts.dpi = usableDpi(across, raw.unit);
     }
     return {facts, {}};
 }

@@ -9,8 +9,14 @@ namespace media {
 struct MediaFacts {
     long long height = 0; // pixels, as a viewer or player shows it
     long long width = 0;
-    std::optional<long long> dpi; // recorded resolution (pictures only), whole number
+    // Recorded resolution (pictures only): whole when recorded per inch, to two
+    // decimals when converted from another unit.
+    std::optional<double> dpi;
 };
+
+// A resolution as the fields show it: the decimal comma, no trailing zeros
+// ("300", "304,8").
+std::string dpiText(double dpi);
 
 // Either facts or a one-line German reason why the file cannot be used.
 struct ReadResult {
@@ -44,9 +50,12 @@ struct RawVideo {
     double rotation = 0; // degrees, either sense
 };
 
-// Judges and converts: absurd sizes or resolutions give a reason; dots per
-// centimetre become dots per inch with the exact 2.54; the horizontal
-// resolution wins; rounded to a whole number; 0 counts as none.
+// Judges and converts: absurd sizes give a reason; a resolution that cannot
+// be used is dropped, the size kept. The horizontal resolution wins (the
+// stored vertical one when a quarter turn makes it horizontal). Per inch it
+// is rounded to a whole number; per centimetre or metre it becomes dots per
+// inch with the exact 2.54, to two decimals, and a value within 0.03 of a
+// whole number is that number; 0 counts as none.
 ReadResult factsFromPicture(const RawPicture& raw);
 
 // The frame as a player shows it: non-square pixels widened or narrowed to

@@ -1,77 +1,76 @@
 #include "common/media/media_reader.h"
 
-#include "common/media/file_problem.h"
-#include "common/media/picture_reader.h"
+#include "common/media/file_kind.h"
+#include "common/media/opened_file.h"
+#include "common/media/probe_json.h"
+#include "common/media/reader_answer.h"
 
-#include <QFutureWatcher>
-#include <QLoggingCategory>
-#include <QMimeDatabase>
-#include <QMimeType>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <unistd.h>
 
 namespace media {
 
 namespace {
 
-// What the worker found: a finished answer, or a video for ffprobe.
-struct Examined {
-    bool isVideo = false;
-    ReadResult result;
+QString& readerProgram() {
+    static QString program;
+    return program;
+}
+
+// Beside an installed program, or beside one in the build folder: the same
+// path relative to the program's own folder.
+QString defaultReader() {
+    if (!readerProgram().isEmpty()) return readerProgram();
+    return QCoreApplication::applicationDirPath() +
+           QStringLiteral("/" CALC_PICTURE_READER_FROM_BINDIR);
+}
+
+// The file's first bytes, for judging what it is.
+QByteArray headOf(int descriptor) {
+    QByteArray head(kindHeadBytes, Qt::Uninitialized);
+    const ssize_t got = ::pread(descriptor, head.data(), static_cast<size_t>(head.size()), 0);
+    head.truncate(got > 0 ? got : 0);
+    return head;
+}
+
+const ChildReasons PictureReasons{
+    "Das Programm zum Lesen von Bildern fehlt.",
+    "Das Bild wurde nicht rechtzeitig gelesen.",
+    "Die Datei ist kein lesbares Bild.",
+    "Das Lesen des Bildes ist abgestürzt.",
+    "Das Lesen des Bildes hat keine verwertbare Antwort gegeben.",
 };
-
-bool hasTypeStarting(const QMimeType& type, QLatin1String prefix) {
-    if (type.name().startsWith(prefix)) return true;
-    for (const QString& ancestor : type.allAncestors())
-        if (ancestor.startsWith(prefix)) return true;
-    return false;
-}
-
-bool isVideoType(const QMimeType& type) {
-    return hasTypeStarting(type, QLatin1String("video/"));
-}
-
-bool isSoundType(const QMimeType& type) {
-    return hasTypeStarting(type, QLatin1String("audio/")) ||
-           type.inherits(QStringLiteral("application/ogg"));
-}
-
-// The content decides; the name only where the content says nothing or
-// names a family the name's type belongs to (a Matroska file's content says
-// only "Matroska", its name says whether it is a video).
-QMimeType typeOf(const QString& path) {
-    QMimeDatabase database;
-    const QMimeType content = database.mimeTypeForFile(path, QMimeDatabase::MatchContent);
-    const QMimeType name = database.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
-    return content.isDefault() || name.inherits(content.name()) ? name : content;
-}
-
-// Runs in a worker thread: everything here may block on the file system.
-Examined examine(const QString& path, bool videos) {
-    if (auto problem = fileProblem(path)) return {false, {std::nullopt, *problem}};
-    const QMimeType type = typeOf(path);
-    if (!hasTypeStarting(type, QLatin1String("image/"))) {
-        if (isVideoType(type) && !videos)
-            return {false, {std::nullopt, "Die Datei ist ein Video, kein Bild."}};
-        if (videos && (isVideoType(type) || isSoundType(type))) return {true, {}};
-    }
-    return {false, readPicture(path)};
-}
+const ChildReasons ProbeReasons{
+    "ffprobe fehlt; Videos lassen sich ohne FFmpeg nicht lesen.",
+    "ffprobe hat nicht rechtzeitig geantwortet.",
+    "Die Datei ist kein lesbares Video.",
+    "Die Datei ist kein lesbares Video.",
+    "ffprobe hat keine verwertbare Antwort gegeben.",
+};
 
 } // namespace
 
-MediaReader::MediaReader(QObject* parent) : QObject(parent) {
-    // A broken file gets one reason from us; the image plugins' own
-    // complaints about it would only add lines on standard error.
-    static const bool quiet = [] {
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*.warning=false"));
-        return true;
-    }();
-    (void)quiet;
+MediaReader::MediaReader(QObject* parent)
+    : QObject(parent), pictureSettings_{defaultReader()}, probeSettings_{
+                                                              QStringLiteral("ffprobe")} {}
+
+// Children go with the reader: a running child is killed.
+MediaReader::~MediaReader() = default;
+
+void MediaReader::setPictureReader(const QString& program) {
+    readerProgram() = program;
 }
 
-// Children go with the reader: a running ffprobe is killed, a worker's
-// answer is dropped with its watcher.
-MediaReader::~MediaReader() = default;
+bool MediaReader::takesFile(const QString& path, bool videos) {
+    auto opened = openForReading(path);
+    if (auto* file = std::get_if<OpenedFile>(&opened))
+        return takes(kindOf(QFileInfo(path).fileName(), headOf(file->descriptor())), videos);
+    return false;
+}
 
 void MediaReader::drop() {
     if (!pending_) return;
@@ -82,43 +81,53 @@ void MediaReader::drop() {
     pending_ = nullptr;
 }
 
-void MediaReader::read(const QString& path, bool videos) {
-    drop();
-    auto* watcher = new QFutureWatcher<Examined>(this);
-    pending_ = watcher;
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, path] {
-        const Examined examined = watcher->result();
-        drop();
-        if (examined.isVideo)
-            probe(path);
-        else
-            emit finished(path, examined.result);
-    });
-    watcher->setFuture(QtConcurrent::run(examine, path, videos));
-}
-
-void MediaReader::probe(const QString& path) {
-    auto* probe = new VideoProbe(path, probeSettings_, this);
-    pending_ = probe;
-    connect(probe, &VideoProbe::finished, this, [this, path](const ReadResult& result) {
+void MediaReader::answerLater(const QString& path, ReadResult result) {
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    pending_ = timer;
+    connect(timer, &QTimer::timeout, this, [this, path, result] {
         drop();
         emit finished(path, result);
     });
-    probe->start();
+    timer->start(0);
 }
 
-bool MediaReader::acceptsMimeType(const QString& mime, bool videos) {
-    const QMimeType type = QMimeDatabase().mimeTypeForName(mime);
-    if (!type.isValid()) return false;
-    if (videos && isVideoType(type)) return true;
-    for (const QString& picture : pictureMimeTypes())
-        if (type.inherits(picture)) return true;
-    return false;
-}
+void MediaReader::read(const QString& path, bool videos) {
+    drop();
+    auto opened = openForReading(path);
+    if (auto* reason = std::get_if<std::string>(&opened)) return answerLater(path, {{}, *reason});
+    OpenedFile file = std::move(std::get<OpenedFile>(opened));
+    const FileKind kind = kindOf(QFileInfo(path).fileName(), headOf(file.descriptor()));
 
-QStringList MediaReader::pictureMimeTypes() {
-    static const QStringList types = media::pictureMimeTypes();
-    return types;
+    ChildRead* child = nullptr;
+    if (kind.is == FileKind::Is::Picture) {
+        child = new ChildRead(
+            std::move(file), pictureSettings_,
+            {QStringLiteral("--fd"), QStringLiteral("%fd"), QStringLiteral("--family"),
+             QString::fromLatin1(familyName(kind.family).data(),
+                                 static_cast<qsizetype>(familyName(kind.family).size()))},
+            PictureReasons,
+            [](const QByteArray& answer) { return factsFromReaderAnswer(answer.toStdString()); },
+            this);
+    } else if (kind.is == FileKind::Is::Video && !videos) {
+        return answerLater(path, {{}, "Die Datei ist ein Video, kein Bild."});
+    } else if (videos && (kind.is == FileKind::Is::Video || kind.is == FileKind::Is::Sound)) {
+        // "file:" keeps the name from being read as another protocol; the
+        // white list keeps playlists from reaching the network.
+        child = new ChildRead(std::move(file), probeSettings_,
+                              {"-v", "error", "-print_format", "json", "-show_streams",
+                               "-select_streams", "V", "-protocol_whitelist", "file",
+                               QStringLiteral("file:/dev/fd/%fd")},
+                              ProbeReasons, factsFromProbe, this);
+    } else {
+        return answerLater(path, {{}, "Die Datei ist kein lesbares Bild."});
+    }
+    pending_ = child;
+    connect(child, &ChildRead::finished, this, [this, path](const ReadResult& result) {
+        drop();
+        emit finished(path, result);
+    });
+    child->start();
 }
 
 } // namespace media

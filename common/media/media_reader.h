@@ -1,18 +1,18 @@
 #pragma once
+#include "common/media/child_read.h"
 #include "common/media/media_facts.h"
-#include "common/media/video_probe.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 
 namespace media {
 
-// Reads a dropped or named file without blocking the GUI thread: pictures
-// in a worker thread, videos through ffprobe in a process of its own. The
-// answer arrives as finished() in the reader's thread; a later read() wins,
-// so an earlier one still running never delivers.
+// Reads a dropped or named file without blocking the GUI thread and without
+// parsing it here: the program opens the file and judges what it is, then a
+// process of its own reads it, pictures by the picture reader, videos by
+// ffprobe. The answer arrives as finished() in the event loop; a later read()
+// wins, so an earlier one still running never delivers.
 class MediaReader : public QObject {
     Q_OBJECT
 public:
@@ -21,22 +21,27 @@ public:
 
     // videos: whether a video is wanted; if not, a video file gets a reason.
     void read(const QString& path, bool videos);
-    void setProbeSettings(const ProbeSettings& settings) { probeSettings_ = settings; }
+    void setPictureSettings(const ChildSettings& settings) { pictureSettings_ = settings; }
+    void setProbeSettings(const ChildSettings& settings) { probeSettings_ = settings; }
 
-    // Whether a file of this MIME type may be dropped.
-    static bool acceptsMimeType(const QString& mime, bool videos);
-    // What the installed image readers support (for the desktop entries).
-    static QStringList pictureMimeTypes();
+    // Whether a file may be dropped: the same rule as read() decides by,
+    // on the same first bytes.
+    static bool takesFile(const QString& path, bool videos);
+
+    // Where the picture reader lies: beside the program by default; the
+    // tests name the one they built.
+    static void setPictureReader(const QString& program);
 
 signals:
     void finished(QString path, media::ReadResult result);
 
 private:
     void drop();
-    void probe(const QString& path);
+    void answerLater(const QString& path, ReadResult result);
 
-    ProbeSettings probeSettings_;
-    QPointer<QObject> pending_; // the worker's watcher or the video probe
+    ChildSettings pictureSettings_;
+    ChildSettings probeSettings_;
+    QPointer<QObject> pending_; // the child's read, or the answer on its way
 };
 
 } // namespace media

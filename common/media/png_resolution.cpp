@@ -1,8 +1,6 @@
 #include "common/media/recorded_resolution.h"
 
-#include <QFile>
-
-#include <cstdio>
+#include <cstring>
 #include <png.h>
 
 namespace media {
@@ -14,6 +12,16 @@ namespace {
 }
 void stayQuiet(png_structp, png_const_charp) {}
 
+// libpng reads through this from the bytes in memory; running past their
+// end is an error like any other.
+void readFromMemory(png_structp png, png_bytep out, png_size_t length) {
+    auto* rest = static_cast<Bytes*>(png_get_io_ptr(png));
+    if (length > rest->size) png_error(png, "cut short");
+    std::memcpy(out, rest->data, length);
+    rest->data += length;
+    rest->size -= length;
+}
+
 // Kept apart so that no local of the caller lives across setjmp.
 bool readInfo(png_structp png, png_infop info) {
     if (setjmp(png_jmpbuf(png))) return false;
@@ -23,9 +31,7 @@ bool readInfo(png_structp png, png_infop info) {
 
 } // namespace
 
-std::optional<RecordedResolution> pngResolution(const QString& path) {
-    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
-    if (!file) return std::nullopt;
+std::optional<RecordedResolution> pngResolution(Bytes bytes) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpBack, stayQuiet);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     std::optional<RecordedResolution> result;
@@ -34,7 +40,7 @@ std::optional<RecordedResolution> pngResolution(const QString& path) {
         // inflated: only pHYs is wanted.
         static const png_byte skipped[] = "iCCP\0iTXt\0tEXt\0zTXt\0sPLT\0eXIf";
         png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, skipped, sizeof skipped / 5);
-        png_init_io(png, file);
+        png_set_read_fn(png, &bytes, readFromMemory);
         png_uint_32 x = 0, y = 0;
         int unit = 0;
         if (readInfo(png, info) && png_get_pHYs(png, info, &x, &y, &unit) != 0 &&
@@ -43,7 +49,6 @@ std::optional<RecordedResolution> pngResolution(const QString& path) {
                                         RawPicture::Unit::PerMetre};
     }
     png_destroy_read_struct(png ? &png : nullptr, info ? &info : nullptr, nullptr);
-    std::fclose(file);
     return result;
 }
 

@@ -5,7 +5,6 @@
 #include "common/qtview/outside_input.h"
 
 #include <QEventLoop>
-#include <QMimeDatabase>
 #include <QWidget>
 
 #include <cstdio>
@@ -23,8 +22,7 @@ FileOpener::FileOpener(QWidget* window, qtview::OutsideInput& input, bool videos
 }
 
 bool FileOpener::takes(const QString& path) const {
-    return media::MediaReader::acceptsMimeType(QMimeDatabase().mimeTypeForFile(path).name(),
-                                               videos_);
+    return media::MediaReader::takesFile(path, videos_);
 }
 
 void FileOpener::open(const QString& path, bool fromCommandLine) {

@@ -9,7 +9,8 @@ build_dir="${CALC_BUILD_DIR:-$repo_root/build}"
 # their format libraries, and the X11 connection for desktop activation.
 run_packages=(
     cmake g++ make pkg-config qt6-base-dev libxcb1-dev fonts-liberation qt6-translations-l10n
-    qt6-image-formats-plugins libjpeg-dev libpng-dev libexiv2-dev
+    qt6-image-formats-plugins libjpeg-dev libpng-dev libexiv2-dev libseccomp-dev
+    libheif-dev libraw-dev libstb-dev
 )
 # A virtual X server for machines without a graphical session; xvfb-run
 # needs xauth.
@@ -20,7 +21,8 @@ test_packages=(
     libgtest-dev libbenchmark-dev
     "${virtual_display_packages[@]}" openbox x11-utils x11-xserver-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot at-spi2-core dbus-daemon python3-pyatspi
-    clang libclang-rt-14-dev valgrind ffmpeg exiv2
+    clang libclang-rt-14-dev valgrind ffmpeg exiv2 libheif-examples libimage-exiftool-perl
+    python3-tifffile
 )
 required_packages=("${run_packages[@]}" "${test_packages[@]}")
 

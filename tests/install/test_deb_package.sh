@@ -48,7 +48,7 @@ dpkg-deb -x "$deb" "$root"
 
 expected=(usr/bin/rastomat usr/bin/aspekto usr/share/doc/brixtel-calculators/copyright
     usr/share/dbus-1/services/org.brixtel.Aspekto.service
-    "usr/$(grep -m1 "^CMAKE_INSTALL_LIBDIR:" "$build/CMakeCache.txt" | cut -d= -f2)/brixtel-calculators/libcalc_exif.so")
+    "usr/$(grep -m1 "^CMAKE_INSTALL_LIBDIR:" "$build/CMakeCache.txt" | cut -d= -f2)/brixtel-calculators/calc-picture-reader")
 for id in org.brixtel.Rastomat org.brixtel.Aspekto; do
     expected+=("usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml")
     for size in 16 22 24 32 48 64 128 256; do

@@ -20,7 +20,6 @@ void PrintTo(const PictureRow& row, std::ostream* out) {
 }
 
 const std::string BadSize = "Die Bildgröße in der Datei ist ungültig.";
-const std::string BadResolution = "Die Auflösung in der Datei ist ungültig.";
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 class FactsFromPicture : public testing::TestWithParam<PictureRow> {};
@@ -34,10 +33,20 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         PictureRow{"as stored", {1234, 567, false, 300, 300, Unit::PerInch}, {567, 1234, 300}},
         PictureRow{"quarter turn", {4032, 3024, true, 72, 72, Unit::PerInch}, {4032, 3024, 72}},
-        // 312 * 2.54 = 792.48; with 2.540066525552 it would round to 793.
+        // 312 * 2.54 = 792.48 to two decimals; 2.540066525552 would give 792.5.
         PictureRow{
-            "per cm, exact 2.54", {10, 20, false, 312, 312, Unit::PerCentimetre}, {20, 10, 792}},
-        PictureRow{"per metre", {10, 20, false, 1437, 1437, Unit::PerMetre}, {20, 10, 36}},
+            "per cm, exact 2.54", {10, 20, false, 312, 312, Unit::PerCentimetre}, {20, 10, 792.48}},
+        PictureRow{"per cm, a print size kept",
+                   {10, 20, false, 120, 0, Unit::PerCentimetre},
+                   {20, 10, 304.8}},
+        PictureRow{"per metre", {10, 20, false, 1437, 1437, Unit::PerMetre}, {20, 10, 36.5}},
+        PictureRow{
+            "72 dpi as 2835 per metre", {10, 20, false, 2835, 0, Unit::PerMetre}, {20, 10, 72}},
+        PictureRow{
+            "72 dpi as 2834 per metre", {10, 20, false, 2834, 0, Unit::PerMetre}, {20, 10, 72}},
+        PictureRow{"per inch stays whole", {10, 20, false, 299.6, 0, Unit::PerInch}, {20, 10, 300}},
+        PictureRow{
+            "turned, vertical across", {10, 20, true, 100, 200, Unit::PerInch}, {10, 20, 200}},
         PictureRow{"horizontal wins", {10, 20, false, 300, 150, Unit::PerInch}, {20, 10, 300}},
         PictureRow{"aspect only", {10, 20, false, 300, 300, Unit::None}, {20, 10, {}}},
         PictureRow{"zero is none", {10, 20, false, 0, 300, Unit::PerInch}, {20, 10, {}}},
@@ -45,9 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
         PictureRow{"largest side", {1'000'000, 1, false, 0, 0, Unit::None}, {1, 1'000'000, {}}},
         PictureRow{"side too large", {1'000'001, 1, false, 0, 0, Unit::None}, BadSize},
         PictureRow{"zero side", {0, 567, false, 0, 0, Unit::None}, BadSize},
-        PictureRow{"negative dpi", {10, 20, false, -300, 0, Unit::PerInch}, BadResolution},
-        PictureRow{"NaN dpi", {10, 20, false, NaN, 0, Unit::PerCentimetre}, BadResolution},
-        PictureRow{"absurd dpi", {10, 20, false, 4e5, 0, Unit::PerCentimetre}, BadResolution}),
+        // An unusable resolution is dropped; the size still counts.
+        PictureRow{"negative dpi", {10, 20, false, -300, 0, Unit::PerInch}, {20, 10, {}}},
+        PictureRow{"NaN dpi", {10, 20, false, NaN, 0, Unit::PerCentimetre}, {20, 10, {}}},
+        PictureRow{"absurd dpi", {10, 20, false, 4e5, 0, Unit::PerCentimetre}, {20, 10, {}}}),
     [](const auto& info) { return rowName(info.param.what); });
 
 struct ProbeRow {

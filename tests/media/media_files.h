@@ -1,7 +1,8 @@
 #pragma once
-#include "common/media/media_facts.h"
+#include "common/media/media_reader.h"
 
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -34,13 +35,13 @@ private:
 
 // The expected answer of a row: facts, or exactly this reason.
 struct Expected {
-    Expected(long long h, long long w, std::optional<long long> d = {})
+    Expected(long long h, long long w, std::optional<double> d = {})
         : height(h), width(w), dpi(d) {}
     Expected(std::string why) : reason(std::move(why)) {}
     Expected(const char* why) : reason(why) {}
 
     long long height = 0, width = 0;
-    std::optional<long long> dpi;
+    std::optional<double> dpi;
     std::string reason;
 };
 
@@ -61,4 +62,13 @@ inline void expectResult(const media::ReadResult& got, const Expected& want) {
     EXPECT_EQ(got.facts->height, want.height);
     EXPECT_EQ(got.facts->width, want.width);
     EXPECT_EQ(got.facts->dpi, want.dpi);
+}
+
+// One read as the programs do it, waiting for the answer.
+inline media::ReadResult readFile(media::MediaReader& reader, const QString& path, bool videos) {
+    QSignalSpy spy(&reader, &media::MediaReader::finished);
+    reader.read(path, videos);
+    if (!spy.wait(15000)) return {std::nullopt, "no answer"};
+    EXPECT_EQ(spy.at(0).at(0).toString(), path);
+    return spy.at(0).at(1).value<media::ReadResult>();
 }

@@ -13,6 +13,8 @@ using media::MediaReader;
     "ffmpeg -v error -f lavfi -i testsrc=size=" size ":rate=5 -t 1 " more " " file
 #define MP4 VIDEO("640x360", "", "v.mp4")
 const std::string Garbage = "ffprobe hat keine verwertbare Antwort gegeben.";
+const std::string ReaderGarbage = "Das Lesen des Bildes hat keine verwertbare Antwort gegeben.";
+#define PNG "convert -size 30x20 xc:white a.png"
 
 struct MediaFile {
     const char* what;
@@ -20,7 +22,8 @@ struct MediaFile {
     const char* recipe;
     bool videos;
     Expected expected;
-    const char* fakeProbe = nullptr; // its body; "" names a missing program; none: the real one
+    const char* fakeProbe = nullptr;  // its body; "" names a missing program; none: the real one
+    const char* fakeReader = nullptr; // the same for the picture reader
 };
 void PrintTo(const MediaFile& row, std::ostream* out) {
     *out << row.what;
@@ -33,46 +36,55 @@ TEST_P(ReadMedia, AnswersOnceInTheEventLoop) {
     MediaFiles files;
     ASSERT_EQ(files.make(row.recipe), "");
     MediaReader reader;
-    if (row.fakeProbe) {
-        const QString body = row.fakeProbe;
-        if (!body.isEmpty()) {
-            ASSERT_EQ(files.make("printf '#!/bin/sh\\n%s\\n' '" + body +
-                                 "' > ffprobe && chmod +x ffprobe"),
+    // A fake child: a shell script with that body, or a missing program.
+    const auto fake = [&](const char* body, const QString& name) {
+        if (*body) {
+            EXPECT_EQ(files.make("printf '#!/bin/sh\\n%s\\n' '" + QString(body) + "' > " + name +
+                                 " && chmod +x " + name),
                       "");
         }
-        reader.setProbeSettings({files.path("ffprobe"), std::chrono::milliseconds(500)});
-    }
-    QSignalSpy spy(&reader, &MediaReader::finished);
-    reader.read(files.path(row.name), row.videos);
-    ASSERT_TRUE(spy.wait(15000));
-    EXPECT_EQ(spy.at(0).at(0).toString(), files.path(row.name));
-    expectResult(spy.at(0).at(1).value<media::ReadResult>(), row.expected);
+        return media::ChildSettings{files.path(name), std::chrono::milliseconds(500)};
+    };
+    if (row.fakeProbe) reader.setProbeSettings(fake(row.fakeProbe, "ffprobe"));
+    if (row.fakeReader) reader.setPictureSettings(fake(row.fakeReader, "reader"));
+    expectResult(readFile(reader, files.path(row.name), row.videos), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadMedia,
-    testing::Values(MediaFile{"turned", "r.mp4",
-                              MP4 " && ffmpeg -v error -i v.mp4 -c copy -metadata:s:v:0 "
-                                  "rotate=90 r.mp4",
-                              true, Expected(640, 360)},
-                    MediaFile{"wide pixels", "s.mp4", VIDEO("640x360", "-vf setsar=16/15", "s.mp4"),
-                              true, Expected(360, 682)},
-                    MediaFile{"dash and umlaut", "-Film ä.mkv",
-                              VIDEO("320x240", "", "'file:-Film ä.mkv'"), true, Expected(240, 320)},
-                    MediaFile{"sound only", "a.m4a", "ffmpeg -v error -f lavfi -i sine=d=1 a.m4a",
-                              true, "Die Datei enthält kein Video."},
-                    MediaFile{"cut video", "k.mp4", MP4 " && head -c 3000 v.mp4 > k.mp4", true,
-                              "Die Datei ist kein lesbares Video."},
-                    MediaFile{"no videos wanted", "v.mp4", MP4, false,
-                              "Die Datei ist ein Video, kein Bild."},
-                    MediaFile{"picture named video", "j.mp4",
-                              "convert -size 30x20 xc:white jpg:j.mp4", true, Expected(20, 30)},
-                    MediaFile{"probe hangs", "v.mp4", MP4, true,
-                              "ffprobe hat nicht rechtzeitig geantwortet.", "exec sleep 30"},
-                    MediaFile{"probe floods", "v.mp4", MP4, true, Garbage, "exec yes"},
-                    MediaFile{"probe garbage", "v.mp4", MP4, true, Garbage, "echo {nicht json"},
-                    MediaFile{"probe missing", "v.mp4", MP4, true,
-                              "ffprobe fehlt; Videos lassen sich ohne FFmpeg nicht lesen.", ""}),
+    testing::Values(
+        MediaFile{"turned", "r.mp4",
+                  MP4 " && ffmpeg -v error -i v.mp4 -c copy -metadata:s:v:0 "
+                      "rotate=90 r.mp4",
+                  true, Expected(640, 360)},
+        MediaFile{"wide pixels", "s.mp4", VIDEO("640x360", "-vf setsar=16/15", "s.mp4"), true,
+                  Expected(360, 682)},
+        MediaFile{"dash and umlaut", "-Film ä.mkv", VIDEO("320x240", "", "'file:-Film ä.mkv'"),
+                  true, Expected(240, 320)},
+        MediaFile{"sound only", "a.m4a", "ffmpeg -v error -f lavfi -i sine=d=1 a.m4a", true,
+                  "Die Datei enthält kein Video."},
+        MediaFile{"cut video", "k.mp4", MP4 " && head -c 3000 v.mp4 > k.mp4", true,
+                  "Die Datei ist kein lesbares Video."},
+        MediaFile{"no videos wanted", "v.mp4", MP4, false, "Die Datei ist ein Video, kein Bild."},
+        MediaFile{"picture named video", "j.mp4", "convert -size 30x20 xc:white jpg:j.mp4", true,
+                  Expected(20, 30)},
+        MediaFile{"probe hangs", "v.mp4", MP4, true, "ffprobe hat nicht rechtzeitig geantwortet.",
+                  "exec sleep 30"},
+        MediaFile{"probe floods", "v.mp4", MP4, true, Garbage, "exec yes"},
+        MediaFile{"probe garbage", "v.mp4", MP4, true, Garbage, "echo {nicht json"},
+        MediaFile{"probe missing", "v.mp4", MP4, true,
+                  "ffprobe fehlt; Videos lassen sich ohne FFmpeg nicht lesen.", ""},
+        MediaFile{"reader crashes", "a.png", PNG, false, "Das Lesen des Bildes ist abgestürzt.",
+                  nullptr, "kill -SEGV $$"},
+        MediaFile{"reader hangs", "a.png", PNG, false, "Das Bild wurde nicht rechtzeitig gelesen.",
+                  nullptr, "exec sleep 30"},
+        MediaFile{"reader garbage", "a.png", PNG, false, ReaderGarbage, nullptr,
+                  "echo picture 30 20 0 x"},
+        MediaFile{"reader floods", "a.png", PNG, false, ReaderGarbage, nullptr, "exec yes"},
+        MediaFile{"reader out of memory", "a.png", PNG, false, "Die Datei ist kein lesbares Bild.",
+                  nullptr, "ulimit -v 100000; exec /usr/bin/python3 -c \"b\"\"a\"\" * 2**30\""},
+        MediaFile{"reader missing", "a.png", PNG, false,
+                  "Das Programm zum Lesen von Bildern fehlt.", nullptr, ""}),
     [](const auto& info) { return rowName(info.param.what); });
 
 TEST(MediaReaderOrder, ALaterReadWinsAndAnEarlierProbeIsKilled) {
@@ -102,21 +114,22 @@ TEST(MediaReaderOrder, ALaterReadWinsAndAnEarlierProbeIsKilled) {
     EXPECT_FALSE(QFile::exists(proc)) << "the hanging ffprobe still runs";
 }
 
-TEST(MediaReaderDrops, AcceptsPicturesTheReadersSizeUpAndOnlyWhereWantedVideos) {
-    for (const char* type : {"image/jpeg", "image/png", "image/tiff", "image/webp", "image/gif"})
-        EXPECT_TRUE(MediaReader::pictureMimeTypes().contains(type)) << type;
-    // The MNG reader learns the size only by decoding.
-    EXPECT_FALSE(MediaReader::pictureMimeTypes().contains("image/x-mng"));
+TEST(MediaReaderDrops, DecideByTheSameRuleAsTheRead) {
+    MediaFiles files;
+    ASSERT_EQ(
+        files.make(VIDEO("64x48", "-f mp4", "v.png") " && convert -size 30x20 xc:white png:p.mp4"
+                                                     " && convert -size 17x19 xc:white t.tga"
+                                                     " && echo hallo > n.txt"),
+        "");
     struct Row {
-        const char* mime;
-        bool videos, accepted;
+        const char* name;
+        bool videos, taken;
     };
-    for (const Row& row : {Row{"image/jpeg", false, true}, Row{"image/tiff", false, true},
-                           Row{"video/mp4", false, false}, Row{"video/x-matroska", true, true},
-                           Row{"audio/mpeg", true, false}, Row{"text/plain", true, false},
-                           Row{"no/such-type", true, false}})
-        EXPECT_EQ(MediaReader::acceptsMimeType(row.mime, row.videos), row.accepted)
-            << row.mime << (row.videos ? " with videos" : "");
+    for (const Row& row :
+         {Row{"p.mp4", false, true}, Row{"v.png", false, false}, Row{"v.png", true, true},
+          Row{"t.tga", false, true}, Row{"n.txt", true, false}, Row{"fehlt.png", true, false}})
+        EXPECT_EQ(MediaReader::takesFile(files.path(row.name), row.videos), row.taken)
+            << row.name << (row.videos ? " with videos" : "");
 }
 
 } // namespace

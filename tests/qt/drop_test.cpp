@@ -30,8 +30,12 @@ protected:
         ASSERT_TRUE(dir.isValid());
         QImage(40, 30, QImage::Format_RGB32).save(dir.filePath("bild.png"));
         QImage(40, 30, QImage::Format_RGB32).save(dir.filePath("zwei.png"));
+        // The content decides: an MP4's first box is enough to tell it.
         QFile video(dir.filePath("film.mp4"));
         ASSERT_TRUE(video.open(QIODevice::WriteOnly));
+        video.write(QByteArray("\0\0\0\x18"
+                               "ftypmp42\0\0\0\0mp42isom",
+                               24));
         QDir(dir.path()).mkdir("ordner.png");
     }
     QMimeData* offer(const Offer& o) {

@@ -1,3 +1,5 @@
+#include "common/media/media_reader.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -6,6 +8,8 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Dropped pictures are read by the reader this build made.
+    media::MediaReader::setPictureReader(QStringLiteral(CALC_TEST_PICTURE_READER));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

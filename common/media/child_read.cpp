@@ -1,0 +1,77 @@
+#include "common/media/child_read.h"
+
+#include <fcntl.h>
+
+namespace media {
+
+namespace {
+
+// More than any honest answer about one file.
+constexpr qint64 MaxAnswer = 4 * 1024 * 1024;
+
+} // namespace
+
+ChildRead::ChildRead(OpenedFile file, const ChildSettings& settings, const QStringList& arguments,
+                     const ChildReasons& reasons, Judge judge, QObject* parent)
+    : QObject(parent), file_(std::move(file)), settings_(settings), arguments_(arguments),
+      reasons_(reasons), judge_(std::move(judge)) {
+    // What the child says about the file stays out of sight: the programs
+    // give their own one German reason.
+    process_.setStandardErrorFile(QProcess::nullDevice());
+    process_.setStandardInputFile(QProcess::nullDevice());
+    const int descriptor = file_.descriptor();
+    process_.setChildProcessModifier([descriptor] {
+        // Between fork and exec: only the one file is handed on.
+        ::fcntl(descriptor, F_SETFD, 0);
+    });
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, [this] {
+        conclude({std::nullopt, reasons_.late});
+    });
+    connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) conclude({std::nullopt, reasons_.missing});
+    });
+    connect(&process_, &QProcess::readyReadStandardOutput, this, [this] {
+        if (process_.bytesAvailable() > MaxAnswer) conclude({std::nullopt, reasons_.garbage});
+    });
+    connect(&process_, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit)
+            conclude({std::nullopt, reasons_.crashed});
+        else if (code != 0)
+            conclude({std::nullopt, reasons_.failed});
+        else
+            conclude(judge_(process_.readAllStandardOutput()));
+    });
+}
+
+ChildRead::~ChildRead() {
+    // Quietly: no result is wanted any more.
+    process_.disconnect();
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(1000);
+    }
+}
+
+void ChildRead::start() {
+    QStringList arguments;
+    for (const QString& argument : arguments_)
+        arguments << QString(argument).replace(QLatin1String("%fd"),
+                                               QString::number(file_.descriptor()));
+    deadline_.start(settings_.timeout);
+    process_.start(settings_.program, arguments, QIODevice::ReadOnly);
+}
+
+void ChildRead::conclude(ReadResult result) {
+    if (done_) return;
+    done_ = true;
+    deadline_.stop();
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(1000);
+    }
+    file_ = OpenedFile();
+    emit finished(result);
+}
+
+} // namespace media

@@ -1,0 +1,90 @@
+#include "common/media/picture_bytes.h"
+
+#include "common/media/recorded_resolution.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageIOHandler>
+#include <QImageReader>
+#include <QLoggingCategory>
+
+namespace media {
+
+namespace {
+
+// The formats Qt's readers know, by content. JFIF and pHYs belong to the
+// format itself and are what a program that rewrites the file updates; EXIF
+// often still carries the camera's value, so it only speaks when the
+// format's own field is silent.
+std::optional<RawPicture> commonPicture(Bytes bytes) {
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data),
+                                                    static_cast<qsizetype>(bytes.size));
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (!size.isValid()) return std::nullopt;
+    const QByteArray format = reader.format();
+    RawPicture raw;
+    raw.storedWidth = size.width();
+    raw.storedHeight = size.height();
+    raw.swapsSides = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+
+    std::optional<RecordedResolution> resolution;
+    if (format == "png") resolution = pngResolution(bytes);
+    if (format == "jpeg") resolution = jfifDensity(bytes);
+    if (format == "jpeg" || format == "png" || format == "tiff" || format == "webp") {
+        // Qt turns JPEG and TIFF by their orientation; PNG and WebP carry
+        // theirs in EXIF only, which viewers follow too.
+        const ExifFacts exif = exifFacts(bytes);
+        if (!resolution && format != "png") resolution = exif.resolution;
+        if (format == "png" || format == "webp") raw.swapsSides = exif.swapsSides;
+    }
+    if (resolution) {
+        raw.xResolution = resolution->x;
+        raw.yResolution = resolution->y;
+        raw.unit = resolution->unit;
+    }
+    return raw;
+}
+
+} // namespace
+
+void preparePictureReading() {
+    // A broken file gets one reason from the programs; the plugins' own
+    // complaints would only add lines.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*.warning=false"));
+    // Each plugin is loaded by asking it once about nothing.
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        QBuffer nothing;
+        nothing.open(QIODevice::ReadOnly);
+        QImageReader(&nothing, format).canRead();
+    }
+    prepareExif();
+    prepareHeif();
+}
+
+std::optional<RawPicture> readPictureBytes(const unsigned char* data, std::size_t size,
+                                           PictureFamily family) {
+    const Bytes bytes{data, size};
+    switch (family) {
+    case PictureFamily::Tga:
+        return tgaPicture(bytes);
+    case PictureFamily::Heif:
+        return heifPicture(bytes);
+    case PictureFamily::Raw:
+        return rawPicture(bytes);
+    case PictureFamily::Tiff:
+        // Cameras' RAW files are TIFF inside, with a small preview first;
+        // what LibRaw takes for raw data is read as such.
+        if (auto raw = rawPicture(bytes)) return raw;
+        break;
+    case PictureFamily::Common:
+        break;
+    }
+    return commonPicture(bytes);
+}
+
+} // namespace media

@@ -1,0 +1,19 @@
+#pragma once
+#include "common/media/media_facts.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The picture reader's answer on its standard output, one line: the raw
+// header values ("picture W H TURN XRES YRES UNIT") or "none" when the file
+// is no picture it can read. The reader only reports; the programs judge.
+namespace media {
+
+std::string readerAnswer(const std::optional<RawPicture>& picture);
+
+// The reader's answer judged as factsFromPicture does; anything that is not
+// exactly one well-formed line is refused as a failed read.
+ReadResult factsFromReaderAnswer(std::string_view answer);
+
+} // namespace media
