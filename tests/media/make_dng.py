@@ -1,6 +1,6 @@
 # Writes a DNG shaped as cameras write it: a small RGB preview in the first
 # directory and the raw Bayer data, W x H, in its sub-directory.
-#   python3 make_dng.py OUT W H
+#   python3 make_dng.py OUT W H [PREVIEW_W PREVIEW_H]
 import sys
 
 import numpy
@@ -8,7 +8,8 @@ import tifffile
 
 out, width, height = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
 raw = (numpy.arange(width * height, dtype=numpy.uint16) % 4096).reshape(height, width)
-preview = numpy.zeros((120, 160, 3), dtype=numpy.uint8)
+preview_width, preview_height = (int(v) for v in (sys.argv[4:6] or (160, 120)))
+preview = numpy.zeros((preview_height, preview_width, 3), dtype=numpy.uint8)
 camera = [
     (50706, 'B', 4, (1, 4, 0, 0), True),    # DNGVersion
     (50708, 's', 0, 'Test Camera', True),  # UniqueCameraModel
