@@ -2,7 +2,7 @@
 # Files named on the command line, on the real programs: Rastomat takes a
 # picture's size and resolution into print mode, Aspekto a picture's and a
 # rotated video's frame size; a file that cannot be used changes nothing and
-# one line on standard error says why.
+# one line on standard error says why; quitting never waits for a hung reader.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 [[ -x "${RASTOMAT:-}" && -x "${ASPEKTO:-}" ]] || fail "RASTOMAT and ASPEKTO must name the programs"
@@ -66,3 +66,32 @@ expect_echo "$program_out" Text1.Text 640
 expect_echo "$program_out" Text2.Text 360
 stop "$program_pid"
 note "aspekto: a picture's and a rotated video's frame size"
+
+# --- quitting while the picture reader hangs: a copy of Aspekto beside a
+# reader that never answers, at the place the program looks for it. The
+# window closes, the program ends within a second, the reader is killed,
+# and Aspekto starts again at once.
+[[ -x "${READER:-}" ]] || fail "READER must name the picture reader"
+copy="$e2e_tmp/copy/bin"
+fake="$copy/$(realpath --relative-to="$(dirname "$ASPEKTO")" "$READER")"
+mkdir -p "$copy" "$(dirname "$fake")"
+cp "$ASPEKTO" "$copy/aspekto"
+printf '#!/bin/sh\necho $$ > "%s"\nexec sleep 60\n' "$e2e_tmp/reader.pid" >"$fake"
+chmod +x "$fake"
+start_program hung "$copy/aspekto" "$picture"
+id="$(wait_window "Brixtel Aspekto")"
+wait_for test -s "$e2e_tmp/reader.pid" || fail "the fake reader never started"
+reader_pid="$(cat "$e2e_tmp/reader.pid")"
+x xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+x xdotool key --clearmodifiers alt+F4 || true
+wait_for bash -c "! xwininfo -id $id 2>/dev/null | grep -q IsViewable" || fail "the window did not close"
+closed=$(date +%s%N)
+while kill -0 "$program_pid" 2>/dev/null && (($(date +%s%N) - closed < 3000000000)); do sleep 0.02; done
+ended=$(date +%s%N)
+kill -0 "$program_pid" 2>/dev/null && fail "Aspekto still runs 3 s after its window closed"
+(((ended - closed) < 1000000000)) || fail "Aspekto took $(((ended - closed) / 1000000)) ms to end"
+kill -0 "$reader_pid" 2>/dev/null && fail "the hung reader outlived the program"
+start_program again "$ASPEKTO"
+wait_window "Brixtel Aspekto" 5 >/dev/null
+stop "$program_pid"
+note "aspekto: quitting during a hung read ends it at once; it starts again"
