@@ -121,6 +121,15 @@ void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the context menu, as the Menu key does; Qt leaves
+    // it to the program.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint at = cursorRect().center();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        contextMenuEvent(&menuEvent);
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Paste)) {
         pasteAsOneLine();
         event->accept();

@@ -174,7 +174,7 @@ x xdotool key --clearmodifiers shift+F10
 sleep 0.5
 x xdotool key --clearmodifiers Up Right Down Down Down Down Down Down Down Down Down Return
 settle_and_check "Text5.Text=514
-Label10.Caption=19,76
+Label10.Caption=19,77
 Label14.Caption=29,65"
 # Scan mode (Shift+Tab reaches the mode button, Up chooses scan): 300 dpi,
 # the sixth entry of "Auflösung", then DIN A4 from the height's
@@ -196,6 +196,6 @@ settle_and_check "Text3.Text=21
 Text4.Text=29,7
 Label15.Caption=2480
 Label16.Caption=3507
-Label12.Caption=26,11 Mb"
+Label12.Caption=26,10 Mb"
 assert_echo "$program_out" focus Text3
 note "PASS"
