@@ -1,6 +1,7 @@
 #include "common/forms/error_policy.h"
 #include "common/value/conversions.h"
 #include "dpi/dpi_window.h"
+#include "dpi/print_fit.h"
 #include "dpi/round_two_decimals.h"
 
 // The five change handlers. A handler recomputes other fields only in an
@@ -24,8 +25,7 @@ double DpiWindow::pixelsFromCm(const forms::Control& cmField) {
 }
 
 Variant DpiWindow::cmFromPixels(const forms::Control& pxField) {
-    using namespace value;
-    return RoundTwoDecimals(checkedMul(checkedDiv(valueOf(pxField), valueOf(Text5_)), CmPerInch));
+    return printCm(valueOf(pxField), valueOf(Text5_));
 }
 
 void DpiWindow::write(forms::Control& field, const Variant& v) {

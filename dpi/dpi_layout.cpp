@@ -56,7 +56,7 @@ ControlDecl label(std::string name, std::string container, std::string caption, 
 
 // Shown in place of a field while the field is an output of the mode.
 ControlDecl mirror(std::string name, std::string container, std::string caption, int l, int t,
-                   std::string meaning) {
+                   std::string meaning, std::string field) {
     ControlDecl c = label(std::move(name), std::move(container), std::move(caption), l, t, 1095,
                           450, bold(14.25));
     c.foreColor = White;
@@ -64,6 +64,7 @@ ControlDecl mirror(std::string name, std::string container, std::string caption,
     c.border = true;
     c.visible = false;
     c.accessibleDescription = std::move(meaning);
+    c.standsFor = std::move(field);
     return c;
 }
 
@@ -119,8 +120,9 @@ forms::FormDecl layout() {
     c.push_back(label("Label7", "Frame2", "cm", 3225, 1125, 600, 375, unit));
     c.push_back(picture("Picture2", "Frame2", "bracket_link", 3720, 705, 495, 735));
     c.back().visible = false;
-    c.push_back(mirror("Label10", "Frame2", "9,75", 4725, 450, "Bildhöhe in Zentimetern"));
-    c.push_back(mirror("Label14", "Frame2", "13", 4725, 1035, "Bildbreite in Zentimetern"));
+    c.push_back(mirror("Label10", "Frame2", "9,75", 4725, 450, "Bildhöhe in Zentimetern", "Text3"));
+    c.push_back(
+        mirror("Label14", "Frame2", "13", 4725, 1035, "Bildbreite in Zentimetern", "Text4"));
 
     // Resolution and mode.
     c.push_back(frame("Frame3", "Auflösung:", 120, 1920, 4935, 1215, bold(15.75), DarkRed));
@@ -148,8 +150,8 @@ forms::FormDecl layout() {
     c.push_back(label("Label2", "Frame1", "Pixel", 3240, 1065, 975, 375, unit));
     c.push_back(picture("Picture1", "Frame1", "bracket_link", 3990, 615, 495, 735));
     c.back().visible = false;
-    c.push_back(mirror("Label15", "Frame1", "768", 4785, 405, "Bildhöhe in Pixeln"));
-    c.push_back(mirror("Label16", "Frame1", "1024", 4785, 1005, "Bildbreite in Pixeln"));
+    c.push_back(mirror("Label15", "Frame1", "768", 4785, 405, "Bildhöhe in Pixeln", "Text1"));
+    c.push_back(mirror("Label16", "Frame1", "1024", 4785, 1005, "Bildbreite in Pixeln", "Text2"));
 
     // File size.
     c.push_back(frame("Frame4", "Dateigröße:", 120, 4980, 3135, 855, bold(11.25), Black));

@@ -3,6 +3,7 @@
 #include "common/commands/placement.h"
 #include "common/forms/error_policy.h"
 #include "dpi/dpi_layout.h"
+#include "dpi/dpi_picks.h"
 
 namespace dpi {
 
@@ -21,6 +22,7 @@ DpiWindow::DpiWindow()
 
 void DpiWindow::wire() {
     form_.onLoad = [this] { Form_Load(); };
+    form_.onPicks = [this](const forms::Control& c) { return picksFor(*this, c); };
 
     Text1_.onChange = [this] { Text1_Change(); };
     Text2_.onChange = [this] { Text2_Change(); };

@@ -6,6 +6,7 @@
 #include "common/forms/error_policy.h"
 #include "common/value/conversions.h"
 #include "format/format_layout.h"
+#include "format/more_formats.h"
 
 namespace format {
 
@@ -33,6 +34,7 @@ FormatWindow::FormatWindow()
 
 void FormatWindow::wire() {
     form_.onLoad = [this] { Form_Load(); };
+    form_.onPicks = [this](const forms::Control& c) { return picksFor(*this, c); };
     Combo1_.onClick = [this] { Combo1_Click(); };
     Check1_.onClick = [this] { Check1_Click(); };
     chkOnTop_.onClick = [this] { chkOnTop_Click(); };

@@ -6,19 +6,24 @@ namespace format {
 
 void takePicture(FormatWindow& window, const media::MediaFacts& facts,
                  const std::string& fileName) {
+    takeSize(window, facts.height, facts.width, fileName);
+}
+
+void takeSize(FormatWindow& window, long long height, long long width,
+              const std::string& listText) {
     forms::Form& form = window.form();
     forms::Control& lock = form.control("Check1");
     const bool locked = lock.value() == 1;
     if (locked) form.userClick(lock);
-    editing::pasteOver(form, form.control("Text1"), std::to_string(facts.height));
-    editing::pasteOver(form, form.control("Text2"), std::to_string(facts.width));
+    editing::pasteOver(form, form.control("Text1"), std::to_string(height));
+    editing::pasteOver(form, form.control("Text2"), std::to_string(width));
     if (locked) form.userClick(lock);
     forms::Control& list = form.control("Combo1");
     list.setListIndex(-1);
-    list.setText(fileName);
-    forms::Control& height = form.control("Text1");
-    form.userFocus(height);
-    height.setSelection(forms::characterCount(height.text()), 0);
+    list.setText(listText);
+    forms::Control& heightField = form.control("Text1");
+    form.userFocus(heightField);
+    heightField.setSelection(forms::characterCount(heightField.text()), 0);
 }
 
 } // namespace format

@@ -13,4 +13,8 @@ namespace format {
 // no preset line seems chosen.
 void takePicture(FormatWindow& window, const media::MediaFacts& facts, const std::string& fileName);
 
+// The same actions for any frame size; `listText` is what the list's edit
+// part then shows.
+void takeSize(FormatWindow& window, long long height, long long width, const std::string& listText);
+
 } // namespace format

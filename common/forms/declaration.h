@@ -59,6 +59,9 @@ struct ControlDecl {
     // Label: the control it belongs to, for assistive technology.
     std::string labelFor{};
     LabelRole labelRole = LabelRole::Caption;
+    // Label: the field it is shown in place of while that field is hidden;
+    // the field's labels then label it.
+    std::string standsFor{};
 };
 
 struct FormDecl {

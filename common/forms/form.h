@@ -1,6 +1,7 @@
 #pragma once
 #include "common/forms/control.h"
 #include "common/forms/declaration.h"
+#include "common/forms/picks.h"
 
 #include <functional>
 #include <memory>
@@ -54,6 +55,13 @@ public:
     bool loaded() const { return loaded_; }
     bool shown() const { return shown_; }
     std::function<void()> onLoad;
+
+    // The picks a control's context menu offers now; asked each time the
+    // menu opens, so they follow the mode and the fields.
+    std::function<std::vector<PickGroup>(const Control&)> onPicks;
+    std::vector<PickGroup> picksFor(const Control& control) const {
+        return onPicks ? onPicks(control) : std::vector<PickGroup>{};
+    }
 
     bool topmost() const { return topmost_; }
     void setTopmost(bool on);

@@ -18,6 +18,10 @@ namespace {
 
 // Which of the interfaces below a widget gets; set before Qt first asks.
 const char* const accessibleKind = "qtview_accessible";
+// On a caption label: the label shown in place of its field while the field
+// is hidden. On such a label: the captions of its field.
+const char* const mirrorProperty = "qtview_mirror";
+const char* const captionsProperty = "qtview_captions";
 enum Own { Decorative = 1, TextLabel, NamedList };
 
 class DecorativePicture : public QAccessibleWidget {
@@ -37,13 +41,29 @@ public:
         if (t == QAccessible::Name) return label()->text();
         return QAccessibleWidget::text(t);
     }
-    // Only what the label labels: its buddy.
+    // Only what the label labels: its buddy, or what is shown in the
+    // buddy's place while the buddy is hidden. A label shown in a field's
+    // place is labelled by that field's captions and its frame.
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override {
         QList<QPair<QAccessibleInterface*, QAccessible::Relation>> out;
-        if ((match & QAccessible::Labelled) && label()->buddy())
-            out.append(
-                {QAccessible::queryAccessibleInterface(label()->buddy()), QAccessible::Labelled});
+        if ((match & QAccessible::Labelled) && label()->buddy()) {
+            QWidget* target = label()->buddy();
+            auto* mirror =
+                qobject_cast<QWidget*>(label()->property(mirrorProperty).value<QObject*>());
+            if (target->isHidden() && mirror && !mirror->isHidden()) target = mirror;
+            out.append({QAccessible::queryAccessibleInterface(target), QAccessible::Labelled});
+        }
+        const auto captions = label()->property(captionsProperty).value<QObjectList>();
+        if ((match & QAccessible::Label) && !captions.isEmpty() && !label()->isHidden()) {
+            for (QObject* caption : captions)
+                out.append({QAccessible::queryAccessibleInterface(caption), QAccessible::Label});
+            for (QWidget* up = label()->parentWidget(); up; up = up->parentWidget())
+                if (up->inherits("QGroupBox")) {
+                    out.append({QAccessible::queryAccessibleInterface(up), QAccessible::Label});
+                    break;
+                }
+        }
         return out;
     }
 
@@ -173,8 +193,17 @@ void describeLabels(const forms::Form& form,
         // A caption or heading also labels its control for assistive
         // technology (the "labelled by" relation), as Alt-key buddies do.
         QWidget* buddy = widgets.at(target->get());
-        if (d.labelRole != forms::LabelRole::Unit && buddy->focusPolicy() != Qt::NoFocus)
+        if (d.labelRole != forms::LabelRole::Unit && buddy->focusPolicy() != Qt::NoFocus) {
             static_cast<QLabel*>(w)->setBuddy(buddy);
+            for (const auto& mirror : form.controls())
+                if (mirror->decl().standsFor == d.labelFor) {
+                    QWidget* m = widgets.at(mirror.get());
+                    w->setProperty(mirrorProperty, QVariant::fromValue<QObject*>(m));
+                    auto captions = m->property(captionsProperty).value<QObjectList>();
+                    captions.append(w);
+                    m->setProperty(captionsProperty, QVariant::fromValue(captions));
+                }
+        }
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "common/forms/form.h"
 #include "common/forms/key_codes.h"
+#include "common/qtview/number_selection.h"
+#include "common/qtview/pick_menu.h"
 #include "common/qtview/selectable_labels.h"
 #include "common/qtview/widget_style.h"
 
@@ -13,6 +15,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMouseEvent>
 
 namespace qtview {
 
@@ -104,10 +107,29 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* event) {
         disconnect(action, &QAction::triggered, this, nullptr);
         connect(action, &QAction::triggered, this, &FieldEdit::pasteAsOneLine);
     }
+    addPicks(menu, control_);
     menu->popup(event->globalPos());
 }
 
+void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    if (!hasSelectedText()) return;
+    const TextRange word{selectionStart(), static_cast<int>(selectedText().size())};
+    const TextRange number = wholeNumberAround(text(), word);
+    if (number.start != word.start || number.length != word.length)
+        setSelection(number.start, number.length);
+}
+
 void FieldEdit::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the context menu, as the Menu key does; Qt leaves
+    // it to the program.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint at = cursorRect().center();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        contextMenuEvent(&menuEvent);
+        event->accept();
+        return;
+    }
     if (event->matches(QKeySequence::Paste)) {
         pasteAsOneLine();
         event->accept();

@@ -137,7 +137,7 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
             // A bordered label shows a result: the user may copy it.
-            makeSelectable(label);
+            makeSelectable(label, c);
         }
         w = label;
         break;

@@ -1,5 +1,8 @@
 #include "common/qtview/selectable_labels.h"
 
+#include "common/qtview/number_selection.h"
+#include "common/qtview/pick_menu.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -29,6 +32,18 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* label = qobject_cast<QLabel*>(watched);
+        if (label && event->type() == QEvent::MouseButtonDblClick) {
+            // The label selects the word first; a number is then taken whole.
+            static_cast<QObject*>(label)->event(event);
+            if (label->hasSelectedText()) {
+                const TextRange word{label->selectionStart(),
+                                     static_cast<int>(label->selectedText().size())};
+                const TextRange number = wholeNumberAround(label->text(), word);
+                label->setSelection(number.start, number.length);
+                deselectOthers(label);
+            }
+            return true;
+        }
         if (label && event->type() == QEvent::MouseButtonRelease && label->hasSelectedText())
             deselectOthers(label);
         return false;
@@ -37,7 +52,7 @@ public:
 
 // Copy and Select All, in Qt's own (German) words. A plain-text label
 // offers no menu of its own.
-void showMenu(QLabel* label, const QPoint& at) {
+void showMenu(QLabel* label, const forms::Control& control, const QPoint& at) {
     auto* menu = new QMenu(label);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     QAction* copy =
@@ -49,19 +64,20 @@ void showMenu(QLabel* label, const QPoint& at) {
                         label->setSelection(0, static_cast<int>(label->text().size()));
                         deselectOthers(label);
                     });
+    addPicks(menu, control);
     menu->popup(label->mapToGlobal(at));
 }
 
 } // namespace
 
-void makeSelectable(QLabel* label) {
+void makeSelectable(QLabel* label, const forms::Control& control) {
     static SelectionWatch* watch = new SelectionWatch(qApp);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setProperty(selectableProperty, true);
     label->installEventFilter(watch);
     label->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(label, &QWidget::customContextMenuRequested, label,
-                     [label](const QPoint& at) { showMenu(label, at); });
+                     [label, &control](const QPoint& at) { showMenu(label, control, at); });
 }
 
 QString selectedLabelText(const QWidget* window) {

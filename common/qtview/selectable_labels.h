@@ -1,4 +1,6 @@
 #pragma once
+#include "common/forms/control.h"
+
 #include <QString>
 
 class QLabel;
@@ -10,7 +12,8 @@ namespace qtview {
 // or the label's context menu) while the focus stays in the fields. One
 // selection at a time: selecting in a label clears the focused field's and
 // the other labels' selections, and a selection in a field clears the labels'.
-void makeSelectable(QLabel* label);
+// The menu also offers the picks the window has for the label's control.
+void makeSelectable(QLabel* label, const forms::Control& control);
 
 // The text selected in a label of the window; empty when there is none.
 QString selectedLabelText(const QWidget* window);

@@ -58,8 +58,10 @@ rastomat)
        "labelled_by": ["Breite:", "Bildgröße:"]},
       {"role": "radio button", "name": "Eingabe (Scan)", "checked": false},
       {"role": "radio button", "name": "Ausgabe (Print)", "checked": true},
-      {"role": "label", "description": "Bildhöhe in Zentimetern"},
-      {"role": "label", "name": "", "description": "Bildbreite in Zentimetern"},
+      {"role": "label", "description": "Bildhöhe in Zentimetern",
+       "labelled_by": ["Höhe:", "Bildmaße:"]},
+      {"role": "label", "name": "", "description": "Bildbreite in Zentimetern",
+       "labelled_by": ["Breite:", "Bildmaße:"]},
       {"role": "label", "description": "Geschätzte Dateigröße"},
       '"$labels"']}'
     ;;

@@ -1,10 +1,14 @@
 // A picture's facts enter the window as the user's own actions: the end
 // state is the one those actions reach, field by field and flag by flag.
+#include "common/value/conversions.h"
+#include "dpi/dpi_picks.h"
+#include "dpi/print_fit.h"
 #include "dpi/take_picture.h"
 #include "tests/dpi/dpi_session.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -62,11 +66,56 @@ TEST_P(TakePicture, EndsAsTheUsersOwnActions) {
     }
 }
 
+// The picks of the context menus, from the same starts: each ends where the
+// same actions done by hand end. A pick that does not belong to the mode,
+// or finds no size to fit, leaves the window as it was.
+TEST_P(TakePicture, PicksEndAsTheUsersOwnActions) {
+    const dpi::Paper& a4 = dpi::paperSizes()[9];
+    const dpi::Paper& photo = dpi::paperSizes()[1];
+    struct Pick {
+        const char* name;
+        std::function<void(DpiSession&)> pick, byHand;
+    };
+    const std::vector<Pick> picks{
+        {"resolution", [](DpiSession& s) { dpi::pickResolution(s.window, 600); },
+         [](DpiSession& s) { paste(s, "Text5", "600"); }},
+        {"fit", [&](DpiSession& s) { dpi::fitToPaper(s.window, a4); },
+         [&](DpiSession& s) {
+             if (s.c("Option2").value() != 1) return;
+             auto r = dpi::fittingResolution(value::parseNumber(s.text("Text1")).value_or(0),
+                                             value::parseNumber(s.text("Text2")).value_or(0), a4);
+             if (r) paste(s, "Text5", std::to_string(*r));
+         }},
+        {"scan", [&](DpiSession& s) { dpi::scanPaper(s.window, photo); },
+         [](DpiSession& s) {
+             if (s.c("Option1").value() != 1) return;
+             const bool upright =
+                 value::toNumber(s.text("Text3")) >= value::toNumber(s.text("Text4"));
+             const bool locked = s.c("Check1").value() == 1;
+             s.lockOff();
+             paste(s, "Text3", upright ? "15" : "10");
+             paste(s, "Text4", upright ? "10" : "15");
+             if (locked) s.lockOn();
+             s.focus("Text3");
+             s.c("Text3").setSelection(2, 0);
+         }},
+    };
+    for (const Pick& p : picks) {
+        DpiSession taken, typed;
+        taken.run(GetParam().steps);
+        typed.run(GetParam().steps);
+        p.pick(taken);
+        p.byHand(typed);
+        EXPECT_EQ(snapshot(taken), snapshot(typed)) << p.name;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Pictures, TakePicture,
                          testing::Values(Start{"scanLocked", ""},
                                          Start{"scanUnlocked", "unlock; Text3 = 4"},
                                          Start{"printLocked", "print; Text5 = 72"},
-                                         Start{"printUnlocked", "print; unlock; Text2 clear"}),
+                                         Start{"printUnlocked", "print; unlock; Text2 clear"},
+                                         Start{"printLandscape", "print; Text2 = 6000"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // 567 / 300 * 2.540066525552 = 4.8007 and 1234 / 300 * ... = 10.448, cut to two

@@ -156,4 +156,46 @@ x xdotool key --clearmodifiers End
 x xdotool type --delay 60 "2"
 expect_echo "$program_out" Text1.Text "${height}2"
 assert_echo "$program_out" focus Text1
+
+# (d) The picks, by keyboard alone. A 6000 x 4000 photo, typed with the lock
+# off (Tab from the width reaches the lock; ticking it off sends the caret
+# back to the height), fitted to DIN A4, the tenth paper of "Passend für",
+# the last entry of the resolution field's menu.
+x xdotool key --clearmodifiers Tab Tab space
+expect_echo "$program_out" Check1.Value 0
+expect_echo "$program_out" focus Text1
+x xdotool key --clearmodifiers ctrl+a
+x xdotool type --delay 60 "4000"
+x xdotool key --clearmodifiers Tab ctrl+a
+x xdotool type --delay 60 "6000"
+x xdotool key --clearmodifiers Tab Tab Tab
+expect_echo "$program_out" focus Text5
+x xdotool key --clearmodifiers shift+F10
+sleep 0.5
+x xdotool key --clearmodifiers Up Right Down Down Down Down Down Down Down Down Down Return
+settle_and_check "Text5.Text=514
+Label10.Caption=19,77
+Label14.Caption=29,65"
+# Scan mode (Shift+Tab reaches the mode button, Up chooses scan): 300 dpi,
+# the sixth entry of "Auflösung", then DIN A4 from the height's
+# "Papierformat", across like the fields.
+x xdotool key --clearmodifiers shift+Tab Up
+expect_echo "$program_out" focus Text3
+x xdotool key --clearmodifiers shift+Tab
+expect_echo "$program_out" focus Text5
+x xdotool key --clearmodifiers shift+F10
+sleep 0.5
+x xdotool key --clearmodifiers Up Right Down Down Down Down Down Return
+expect_echo "$program_out" Text5.Text 300
+x xdotool key --clearmodifiers Tab
+expect_echo "$program_out" focus Text3
+x xdotool key --clearmodifiers shift+F10
+sleep 0.5
+x xdotool key --clearmodifiers Up Right Down Down Down Down Down Down Down Down Down Return
+settle_and_check "Text3.Text=21
+Text4.Text=29,7
+Label15.Caption=2480
+Label16.Caption=3507
+Label12.Caption=26,10 Mb"
+assert_echo "$program_out" focus Text3
 note "PASS"

@@ -1,4 +1,5 @@
 // A picture's frame size enters the window as the user's own actions.
+#include "format/more_formats.h"
 #include "format/take_picture.h"
 #include "tests/format/format_fixture.h"
 
@@ -49,6 +50,32 @@ TEST_P(TakePicture, EndsAsTheUsersOwnActionsWithTheFileNameInTheList) {
     EXPECT_EQ(text("Combo1"), "Urlaub 2026.jpg");
     EXPECT_EQ(c("Combo1").listIndex(), -1);
     EXPECT_EQ(window.PxWidthPerHeight, locked ? 640.0 / 480.0 : 1280.0 / 720.0);
+}
+
+// Each further frame size is taken as a picture of that size, and the list's
+// edit part shows it in the list's own form.
+TEST_P(TakePicture, FurtherFormatsEndAsTheUsersOwnActions) {
+    const bool locked = GetParam();
+    for (const format::FrameSize& size : format::moreFormats()) {
+        format::FormatWindow picked, typed;
+        ASSERT_TRUE(format::Main(picked, {}));
+        ASSERT_TRUE(format::Main(typed, {}));
+        for (auto* w : {&picked, &typed})
+            if (!locked) w->form().userClick(w->form().control("Check1"));
+
+        format::takeFrameSize(picked, size);
+
+        const std::string h = std::to_string(size.height), w = std::to_string(size.width);
+        if (locked) typed.form().userClick(typed.form().control("Check1"));
+        paste(typed, "Text1", h);
+        paste(typed, "Text2", w);
+        if (locked) typed.form().userClick(typed.form().control("Check1"));
+        typed.form().control("Combo1").setText(std::string(size.ratio) + " - " + h + " x " + w);
+        typed.form().userFocus(typed.form().control("Text1"));
+        typed.form().control("Text1").setSelection(static_cast<int>(h.size()), 0);
+        EXPECT_EQ(snapshot(picked), snapshot(typed)) << format::menuText(size);
+    }
+    EXPECT_EQ(format::menuText(format::moreFormats()[0]), "16:9 - 4K UHD, 2160 x 3840");
 }
 
 INSTANTIATE_TEST_SUITE_P(Lock, TakePicture, testing::Bool());

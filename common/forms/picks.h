@@ -1,0 +1,22 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace forms {
+
+// A ready answer a window offers in a control's context menu, next to the
+// editing entries. Choosing it acts as the user would, through the model.
+struct Pick {
+    std::string text; // shown, and read by a screen reader, in full
+    bool enabled = true;
+    std::function<void()> choose;
+};
+
+// Picks under one heading: a submenu.
+struct PickGroup {
+    std::string title;
+    std::vector<Pick> picks;
+};
+
+} // namespace forms

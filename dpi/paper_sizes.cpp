@@ -1,0 +1,33 @@
+#include "dpi/paper_sizes.h"
+
+#include "common/value/conversions.h"
+
+#include <array>
+
+namespace dpi {
+
+std::span<const Paper> paperSizes() {
+    static constexpr std::array<Paper, 13> papers{{
+        {"Foto 9 x 13", 9, 13},
+        {"Foto 10 x 15", 10, 15},
+        {"Foto 13 x 18", 13, 18},
+        {"Foto 15 x 20", 15, 20},
+        {"Foto 20 x 30", 20, 30},
+        {"Foto 30 x 45", 30, 45},
+        {"Foto 40 x 60", 40, 60},
+        {"DIN A6", 10.5, 14.8},
+        {"DIN A5", 14.8, 21},
+        {"DIN A4", 21, 29.7},
+        {"DIN A3", 29.7, 42},
+        {"DIN A2", 42, 59.4},
+        {"US Letter", 21.59, 27.94},
+    }};
+    return papers;
+}
+
+std::string paperText(const Paper& paper) {
+    return std::string(paper.name) + ", " + value::numberToText(paper.shortCm) + " x " +
+           value::numberToText(paper.longCm) + " cm";
+}
+
+} // namespace dpi
