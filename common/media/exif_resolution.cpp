@@ -1,8 +1,8 @@
 #include "common/media/exif_module.h"
 #include "common/media/recorded_resolution.h"
+#include "common/platform/file_names.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLibrary>
 
 namespace media {
@@ -29,7 +29,7 @@ std::optional<RecordedResolution> exifResolution(const QString& path) {
     if (!entry) return std::nullopt;
     RecordedResolution found;
     int unit = 0;
-    if (entry(QFile::encodeName(path).constData(), &found.x, &found.y, &unit) == 0)
+    if (entry(platform::fileNameBytes(path).constData(), &found.x, &found.y, &unit) == 0)
         return std::nullopt;
     found.unit = static_cast<RawPicture::Unit>(unit);
     return found;

@@ -1,15 +1,17 @@
 #include "common/media/file_problem.h"
 
-#include <QFile>
+#include "common/platform/file_names.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace media {
 
 std::optional<std::string> fileProblem(const QString& path) {
     namespace fs = std::filesystem;
-    const fs::path native(QFile::encodeName(path).toStdString());
+    const fs::path native(platform::fileNameBytes(path).toStdString());
     std::error_code error;
     const fs::file_status status = fs::status(native, error);
     if (error == std::errc::too_many_symbolic_link_levels)
@@ -19,8 +21,9 @@ std::optional<std::string> fileProblem(const QString& path) {
     if (fs::is_directory(status)) return "Die Datei ist ein Ordner.";
     if (!fs::is_regular_file(status)) return "Die Datei ist keine gewöhnliche Datei.";
     if (fs::file_size(native, error) == 0 && !error) return "Die Datei ist leer.";
-    QFile file(path);
-    if (error || !file.open(QIODevice::ReadOnly)) return "Die Datei lässt sich nicht lesen.";
+    const int file = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (file >= 0) ::close(file);
+    if (error || file < 0) return "Die Datei lässt sich nicht lesen.";
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
 #include "common/media/recorded_resolution.h"
 
-#include <QFile>
+#include "common/platform/file_names.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -33,7 +33,7 @@ bool readHeader(jpeg_decompress_struct& info, ErrorJump& errors) {
 } // namespace
 
 std::optional<RecordedResolution> jfifDensity(const QString& path) {
-    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    std::FILE* file = std::fopen(platform::fileNameBytes(path).constData(), "rb");
     if (!file) return std::nullopt;
     jpeg_decompress_struct info{};
     ErrorJump errors{};

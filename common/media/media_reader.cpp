@@ -2,12 +2,17 @@
 
 #include "common/media/file_problem.h"
 #include "common/media/picture_reader.h"
+#include "common/platform/file_names.h"
 
+#include <QFile>
 #include <QFutureWatcher>
 #include <QLoggingCategory>
 #include <QMimeDatabase>
 #include <QMimeType>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace media {
 
@@ -40,7 +45,15 @@ bool isSoundType(const QMimeType& type) {
 // only "Matroska", its name says whether it is a video).
 QMimeType typeOf(const QString& path) {
     QMimeDatabase database;
-    const QMimeType content = database.mimeTypeForFile(path, QMimeDatabase::MatchContent);
+    // Opened by its bytes: QFile would lose a name's bytes that are not UTF-8.
+    QFile file;
+    const int descriptor =
+        ::open(platform::fileNameBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (descriptor >= 0 && !file.open(descriptor, QIODevice::ReadOnly, QFile::AutoCloseHandle))
+        ::close(descriptor);
+    const QMimeType content =
+        file.isOpen() ? database.mimeTypeForData(&file)
+                      : database.mimeTypeForName(QStringLiteral("application/octet-stream"));
     const QMimeType name = database.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
     return content.isDefault() || name.inherits(content.name()) ? name : content;
 }

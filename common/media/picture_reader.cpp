@@ -2,10 +2,15 @@
 
 #include "common/media/file_problem.h"
 #include "common/media/recorded_resolution.h"
+#include "common/platform/file_names.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageIOHandler>
 #include <QImageReader>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace media {
 
@@ -28,7 +33,15 @@ std::optional<RecordedResolution> resolutionOf(const QString& path, const QByteA
 
 ReadResult readPicture(const QString& path) {
     if (auto problem = fileProblem(path)) return {std::nullopt, *problem};
-    QImageReader reader(path);
+    // Opened by its bytes: QFile would lose a name's bytes that are not UTF-8.
+    QFile file;
+    const int descriptor =
+        ::open(platform::fileNameBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0 || !file.open(descriptor, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+        if (descriptor >= 0) ::close(descriptor);
+        return {std::nullopt, "Die Datei lässt sich nicht lesen."};
+    }
+    QImageReader reader(&file);
     // The content decides, not the name: a PNG called .jpg is still a PNG.
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();

@@ -1,6 +1,6 @@
 #include "common/media/recorded_resolution.h"
 
-#include <QFile>
+#include "common/platform/file_names.h"
 
 #include <cstdio>
 #include <png.h>
@@ -24,7 +24,7 @@ bool readInfo(png_structp png, png_infop info) {
 } // namespace
 
 std::optional<RecordedResolution> pngResolution(const QString& path) {
-    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    std::FILE* file = std::fopen(platform::fileNameBytes(path).constData(), "rb");
     if (!file) return std::nullopt;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpBack, stayQuiet);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
