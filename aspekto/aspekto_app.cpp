@@ -3,13 +3,12 @@
 #include "common/activation/application_service.h"
 #include "common/activation/bring_forward.h"
 #include "common/opening/file_opener.h"
+#include "common/platform/file_names.h"
 #include "common/platform/system_queries.h"
 #include "common/qtview/first_frame.h"
 #include "common/qtview/model_echo.h"
 #include "format/app_modul.h"
 #include "format/take_picture.h"
-
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -22,7 +21,9 @@ AspektoApp::AspektoApp()
       files_(new opening::FileOpener(
           &view_, input_, true, QStringLiteral("aspekto"),
           [this](const media::MediaFacts& facts, const QString& path) {
-              format::takePicture(window_, facts, QFileInfo(path).fileName().toStdString());
+              // Shown as text: bytes that are not UTF-8 show as U+FFFD.
+              const QByteArray name = platform::fileNameBytes(path.section(QLatin1Char('/'), -1));
+              format::takePicture(window_, facts, QString::fromUtf8(name).toStdString());
           })) {
     // The seams the end-to-end tests, the leak check and the benchmarks ask
     // for through the environment.
@@ -51,7 +52,9 @@ bool AspektoApp::start(const commands::StartRequest& request) {
                          activation::bringForward(view_.windowHandle(), token);
                      });
     service_->registerOnSessionBus();
-    if (!request.files.empty()) files_->open(QString::fromStdString(request.files.front()), true);
+    if (!request.files.empty())
+        files_->open(platform::fileNameFromBytes(QByteArray::fromStdString(request.files.front())),
+                     true);
     return true;
 }
 

@@ -2,9 +2,10 @@
 #include "aspekto/aspekto_app.h"
 #include "common/activation/forward.h"
 #include "common/opening/file_opener.h"
+#include "common/platform/command_line.h"
 #include "common/platform/display_choice.h"
+#include "common/platform/file_names.h"
 #include "common/platform/single_instance.h"
-#include "common/platform/start_request.h"
 #include "common/qtview/application.h"
 
 #include <QApplication>
@@ -24,12 +25,11 @@ int handOver(char** argv, const commands::StartRequest& request) {
     if (!request.files.empty()) {
         int toolkitArgc = 1;
         QCoreApplication core(toolkitArgc, argv);
-        const QString path = QString::fromStdString(request.files.front());
+        const QString path =
+            platform::fileNameFromBytes(QByteArray::fromStdString(request.files.front()));
         const media::ReadResult result = opening::readNow(path, true);
         if (!result.facts) {
-            std::fputs(opening::refusal(QStringLiteral("aspekto"), path, result.reason)
-                           .toLocal8Bit()
-                           .constData(),
+            std::fputs(opening::refusal(QStringLiteral("aspekto"), path, result.reason).constData(),
                        stderr);
             return EXIT_FAILURE;
         }

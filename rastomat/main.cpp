@@ -1,6 +1,6 @@
 // Rastomat: the dpi calculator.
+#include "common/platform/command_line.h"
 #include "common/platform/display_choice.h"
-#include "common/platform/start_request.h"
 #include "common/qtview/application.h"
 #include "rastomat/rastomat_app.h"
 

@@ -1,6 +1,7 @@
 #include "rastomat/rastomat_app.h"
 
 #include "common/opening/file_opener.h"
+#include "common/platform/file_names.h"
 #include "common/qtview/first_frame.h"
 #include "common/qtview/model_echo.h"
 #include "dpi/take_picture.h"
@@ -21,7 +22,9 @@ RastomatApp::RastomatApp(const commands::StartRequest& request)
         echo_ = std::make_unique<qtview::ModelEcho>(window_.form(), stdout);
     qtview::watchFirstFrame();
     window_.form().show();
-    if (!request.files.empty()) files_->open(QString::fromStdString(request.files.front()), true);
+    if (!request.files.empty())
+        files_->open(platform::fileNameFromBytes(QByteArray::fromStdString(request.files.front())),
+                     true);
 }
 
 RastomatApp::~RastomatApp() = default;

@@ -1,8 +1,8 @@
 #include "common/activation/application_request.h"
 
+#include "common/platform/file_names.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QUrl>
 
 namespace activation {
 
@@ -49,24 +49,28 @@ QStringList urisForFiles(const QStringList& files) {
     QStringList uris;
     for (const QString& file : files) {
         if (file.isEmpty()) continue;
+        // Names go as bytes, percent-encoded: any name the file system
+        // allows arrives unchanged, UTF-8 or not.
         if (file.startsWith(QLatin1String("file://"))) {
-            uris << QUrl(file).toString(QUrl::FullyEncoded);
+            const QString local = platform::fileNameFromUri(file);
+            if (!local.isEmpty()) uris << platform::uriFromFileName(local);
             continue;
         }
-        uris
-            << QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toString(QUrl::FullyEncoded);
+        const QString absolute =
+            QDir::isAbsolutePath(file)
+                ? QDir::cleanPath(file)
+                : QDir::cleanPath(QDir::currentPath() + QLatin1Char('/') + file);
+        uris << platform::uriFromFileName(absolute);
     }
     return uris;
 }
 
+// A file:// URI naming another host is not a file of this machine.
 QStringList localFilesFrom(const QStringList& uris) {
     QStringList files;
     for (const QString& uri : uris) {
-        const QUrl url(uri, QUrl::StrictMode);
-        // A file:// URI naming another host is not a file of this machine.
-        const bool here = url.host().isEmpty() || url.host() == QLatin1String("localhost");
-        const QString path = url.path(QUrl::FullyDecoded);
-        if (url.isValid() && url.isLocalFile() && here && QDir::isAbsolutePath(path)) files << path;
+        const QString path = platform::fileNameFromUri(uri);
+        if (!path.isEmpty()) files << path;
     }
     return files;
 }

@@ -5,7 +5,8 @@
 namespace commands {
 
 // What one start of a program asks for: its command line as one text, the
-// way it was typed, and the files it names. A start that names no file only
+// way it was typed, and the files it names (as the file system's bytes,
+// which need not be UTF-8). A start that names no file only
 // asks for the window.
 struct StartRequest {
     std::string commandLine;

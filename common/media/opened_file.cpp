@@ -1,6 +1,6 @@
 #include "common/media/opened_file.h"
 
-#include <QFile>
+#include "common/platform/file_names.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -27,7 +27,8 @@ int OpenedFile::release() {
 }
 
 std::variant<OpenedFile, std::string> openForReading(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
+    // By its bytes: Qt's own conversion loses those of a name that is not UTF-8.
+    const QByteArray name = platform::fileNameBytes(path);
     OpenedFile file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.descriptor() < 0) {
         if (errno == ELOOP) return std::string("Der Verweis auf die Datei führt im Kreis.");

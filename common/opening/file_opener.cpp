@@ -1,8 +1,10 @@
 #include "common/opening/file_opener.h"
 
 #include "common/media/media_reader.h"
+#include "common/platform/file_names.h"
 #include "common/qtview/file_drop.h"
 #include "common/qtview/outside_input.h"
+#include "common/qtview/passing_note.h"
 
 #include <QEventLoop>
 #include <QWidget>
@@ -14,7 +16,8 @@ namespace opening {
 FileOpener::FileOpener(QWidget* window, qtview::OutsideInput& input, bool videos, QString program,
                        Apply apply)
     : QObject(window), input_(input), videos_(videos), program_(std::move(program)),
-      apply_(std::move(apply)), reader_(new media::MediaReader(this)) {
+      apply_(std::move(apply)), reader_(new media::MediaReader(this)),
+      note_(new qtview::PassingNote(window)) {
     connect(reader_, &media::MediaReader::finished, this, &FileOpener::finished);
     new qtview::FileDrop(
         window, [this](const QString& path) { return takes(path); },
@@ -35,7 +38,9 @@ void FileOpener::finished(const QString& path, const media::ReadResult& result) 
     reportFor_.clear();
     if (!result.facts) {
         if (report)
-            std::fputs(refusal(program_, path, result.reason).toLocal8Bit().constData(), stderr);
+            std::fputs(refusal(program_, path, result.reason).constData(), stderr);
+        else
+            note_->say(noteOfRefusal(path, result.reason));
         return;
     }
     input_.post([this, facts = *result.facts, path] { apply_(facts, path); });
@@ -55,9 +60,17 @@ media::ReadResult readNow(const QString& path, bool videos) {
     return result;
 }
 
-QString refusal(const QString& program, const QString& path, const std::string& reason) {
-    return program + QStringLiteral(": „") + path + QStringLiteral("“ wurde nicht übernommen: ") +
-           QString::fromStdString(reason) + QLatin1Char('\n');
+QByteArray refusal(const QString& program, const QString& path, const std::string& reason) {
+    return program.toUtf8() + ": „" + platform::fileNameBytes(path) +
+           "“ wurde nicht übernommen: " + QByteArray::fromStdString(reason) + '\n';
+}
+
+QString noteOfRefusal(const QString& path, const std::string& reason) {
+    // Shown as text: bytes that are not UTF-8 show as U+FFFD.
+    const QString name =
+        QString::fromUtf8(platform::fileNameBytes(path.section(QLatin1Char('/'), -1)));
+    return QStringLiteral("„") + name + QStringLiteral("“ wurde nicht übernommen: ") +
+           QString::fromStdString(reason);
 }
 
 } // namespace opening

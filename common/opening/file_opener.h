@@ -13,7 +13,8 @@ class MediaReader;
 }
 namespace qtview {
 class OutsideInput;
-}
+class PassingNote;
+} // namespace qtview
 
 namespace opening {
 
@@ -21,8 +22,9 @@ namespace opening {
 // line or handed over by a later start. The file is read without blocking the
 // window; its facts are applied through the window's one way in for outside
 // requests, so never in the middle of a handler. A file that cannot be used
-// changes nothing; where it came from the command line, one German line on
-// standard error says why.
+// changes nothing: where it came from the command line, one German line on
+// standard error says why; dropped or handed over, a passing note at the
+// window says it.
 class FileOpener : public QObject {
 public:
     using Apply = std::function<void(const media::MediaFacts& facts, const QString& path)>;
@@ -44,13 +46,18 @@ private:
     Apply apply_;
     media::MediaReader* reader_;
     QString reportFor_; // the command line's file, whose failure is told
+    qtview::PassingNote* note_;
 };
 
 // Reads the file at once, waiting for the answer (a later start checks the
 // file it hands over). Needs an application object.
 media::ReadResult readNow(const QString& path, bool videos);
 
-// The German line that says why the file was not used.
-QString refusal(const QString& program, const QString& path, const std::string& reason);
+// The German line that says why the file was not used, for standard error:
+// the name's bytes exactly as the file system has them.
+QByteArray refusal(const QString& program, const QString& path, const std::string& reason);
+
+// The same for the window: the file's name alone, without its folder.
+QString noteOfRefusal(const QString& path, const std::string& reason);
 
 } // namespace opening

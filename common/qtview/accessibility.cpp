@@ -22,7 +22,7 @@ const char* const accessibleKind = "qtview_accessible";
 // is hidden. On such a label: the captions of its field.
 const char* const mirrorProperty = "qtview_mirror";
 const char* const captionsProperty = "qtview_captions";
-enum Own { Decorative = 1, TextLabel, NamedList };
+enum Own { Decorative = 1, TextLabel, NamedList, Notice };
 
 class DecorativePicture : public QAccessibleWidget {
 public:
@@ -69,6 +69,17 @@ public:
 
 private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
+};
+
+// A passing note: a notification, named by its text, which AT-SPI reports
+// when it starts showing; a screen reader speaks it then.
+class NoticeText : public QAccessibleWidget {
+public:
+    explicit NoticeText(QLabel* l) : QAccessibleWidget(l, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
 };
 
 // An editable combo box: the list and the edit part as children, as Qt has
@@ -125,6 +136,9 @@ QAccessibleInterface* ownFactory(const QString&, QObject* object) {
     case NamedList:
         if (auto* box = qobject_cast<QComboBox*>(w)) return new ListWithName(box);
         break;
+    case Notice:
+        if (auto* label = qobject_cast<QLabel*>(w)) return new NoticeText(label);
+        break;
     default:
         break;
     }
@@ -175,6 +189,10 @@ void nameByTextAlone(QLabel* label) {
 
 void nameByAccessibleName(QComboBox* box) {
     useOwn(box, NamedList);
+}
+
+void announceAsNotification(QLabel* note) {
+    useOwn(note, Notice);
 }
 
 void describeLabels(const forms::Form& form,

@@ -21,6 +21,10 @@ void nameByTextAlone(QLabel* label);
 // names it by its shown line.
 void nameByAccessibleName(QComboBox* box);
 
+// A note that comes and goes: a notification named by its text, announced
+// by a screen reader each time it is shown.
+void announceAsNotification(QLabel* note);
+
 // A label's text is what a screen reader reads; its description says what
 // it is to the control it is declared for: the caption, unit or heading
 // ("Beschriftung von „Bildhöhe in Zentimetern“"). Declared descriptions stay.

@@ -1,10 +1,12 @@
 #include "common/qtview/file_drop.h"
 
+#include "common/platform/file_names.h"
+
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
-#include <QUrl>
 #include <QWidget>
+
+#include <sys/stat.h>
 
 namespace qtview {
 
@@ -18,14 +20,36 @@ FileDrop::FileDrop(QWidget* window, Accepts accepts, Dropped dropped)
         child->installEventFilter(this);
 }
 
+namespace {
+
+// The URIs of a text/uri-list, read as bytes: QUrl would turn a name's bytes
+// that are not UTF-8 into U+FFFD, and the file could not be found.
+QList<QByteArray> urisOf(const QMimeData* data) {
+    QList<QByteArray> uris;
+    for (const QByteArray& line : data->data(QStringLiteral("text/uri-list")).split('\n')) {
+        const QByteArray uri = line.trimmed();
+        if (!uri.isEmpty() && !uri.startsWith('#')) uris << uri;
+    }
+    return uris;
+}
+
+bool isFile(const QString& path) {
+    struct stat status {};
+    return ::stat(platform::fileNameBytes(path).constData(), &status) == 0 &&
+           S_ISREG(status.st_mode);
+}
+
+} // namespace
+
 QString FileDrop::fileFor(const QMimeData* data) const {
     if (!data || !data->hasUrls()) return {};
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
-    const QString path = urls.first().toLocalFile();
+    const QList<QByteArray> uris = urisOf(data);
+    if (uris.size() != 1) return {};
+    const QString path = platform::fileNameFromUri(uris.first());
+    if (path.isEmpty()) return {};
     if (path != lastPath_) {
         lastPath_ = path;
-        lastAccepted_ = QFileInfo(path).isFile() && accepts_(path);
+        lastAccepted_ = isFile(path) && accepts_(path);
     }
     return lastAccepted_ ? path : QString();
 }

@@ -16,11 +16,13 @@ run_packages=(
 # needs xauth.
 virtual_display_packages=(xvfb xauth)
 # What the tests, benchmarks and fuzzing add; FFmpeg reads the test videos
-# (and is what Aspekto asks for videos), exiv2 writes test metadata.
+# (and is what Aspekto asks for videos), exiv2 writes test metadata, gdbus
+# hands Aspekto a file over D-Bus.
 test_packages=(
     libgtest-dev libbenchmark-dev
     "${virtual_display_packages[@]}" openbox x11-utils x11-xserver-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot at-spi2-core dbus-daemon python3-pyatspi
+    libglib2.0-bin
     clang libclang-rt-14-dev valgrind ffmpeg exiv2 libheif-examples libimage-exiftool-perl
     python3-tifffile
 )

@@ -3,13 +3,15 @@
 # private D-Bus session with the accessibility bus, walks each window's
 # accessibility tree (walk_tree.py) and types one key into the focused field.
 # Run it through dbus-run-session (the ctest entry does). Rastomat is walked
-# again in print mode.
+# again in print mode. Aspekto is handed a file it cannot use over D-Bus, and
+# its passing note must be announced.
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 
 program="${1:?rastomat or aspekto}"
 here="$(dirname "${BASH_SOURCE[0]}")"
 atspi_python=/usr/bin/python3 # pyatspi belongs to the system's Python
 [[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ]] || fail "no D-Bus session: run through dbus-run-session"
+[[ -z "${XDG_RUNTIME_DIR:-}" ]] || mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 "$atspi_python" -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is missing"
 
 # Expectation rows: role, name, and optionally text, checked, description and
@@ -123,5 +125,33 @@ if [[ -n "${print_mode:-}" ]]; then
     timeout 60 "$atspi_python" "$here/walk_tree.py" "$program" "$print_mode" >"$walker_out" 2>&1 ||
         { cat "$walker_out" >&2; fail "print mode: the tree walk did not succeed"; }
     cat "$walker_out" >&2
+fi
+if [[ "$program" == aspekto ]]; then
+    printf 'kein Bild' >"$e2e_tmp/urlaub.png"
+    said="„urlaub.png“ wurde nicht übernommen: Die Datei ist kein lesbares Bild."
+    timeout 30 "$atspi_python" "$here/walk_tree.py" "$program" '{"controls": []}' \
+        --note "$said" >"$walker_out" 2>&1 &
+    walker=$!
+    remember_pid "$walker"
+    for ((i = 0; i < 300; i++)); do
+        grep -q '^READY' "$walker_out" && break
+        kill -0 "$walker" 2>/dev/null || break
+        sleep 0.1
+    done
+    # As a file manager's "Öffnen mit" would hand it over; again while the
+    # listener may not have reached the program yet (each note is announced).
+    for ((i = 0; i < 5; i++)); do
+        x gdbus call --session --dest org.brixtel.Aspekto --object-path /org/brixtel/Aspekto \
+            --method org.freedesktop.Application.Open "['file://$e2e_tmp/urlaub.png']" '{}' \
+            >/dev/null || fail "the hand-over over D-Bus failed"
+        for ((j = 0; j < 20; j++)); do
+            kill -0 "$walker" 2>/dev/null || break 2
+            sleep 0.1
+        done
+    done
+    status=0
+    wait "$walker" || status=$?
+    cat "$walker_out" >&2
+    ((status == 0)) || fail "the note was not announced"
 fi
 note "PASS"

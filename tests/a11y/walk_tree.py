@@ -3,9 +3,11 @@ reader gets: every field, switch and list with its German name and current
 text, labels with a description, pictures named or hidden. An expectation
 may also give the description and the labels ("labelled_by", any order);
 with "complete" every showing field, switch and label must be expected.
-With --typed it also sees the focused field's text change after a typed key.
+With --typed it also sees the focused field's text change after a typed key;
+with --note it waits for a passing note to be announced: a notification that
+starts showing with the given text, as a screen reader hears it.
 
-Usage: walk_tree.py APP_NAME EXPECTATIONS_JSON [--typed NAME TEXT]
+Usage: walk_tree.py APP_NAME EXPECTATIONS_JSON [--typed NAME TEXT | --note TEXT]
 """
 import json
 import sys
@@ -113,12 +115,41 @@ def settled_check(app, expected, timeout=20.0):
         time.sleep(0.3)
 
 
+def await_note(app_name, text, timeout=15.0):
+    """Waits for the event a screen reader speaks a note on: a notification
+    of the application starting to show, named by its text."""
+    from gi.repository import GLib
+    heard = []
+
+    def on_showing(event):
+        source = event.source
+        if (event.type == "object:state-changed:showing" and event.detail1 == 1 and source.getRole() == pyatspi.ROLE_NOTIFICATION
+                and source.getApplication().name == app_name):
+            heard.append(source.name)
+            if source.name == text:
+                pyatspi.Registry.stop()
+
+    # A screen reader follows name changes too; without them the client's
+    # cache keeps a note's earlier name.
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing",
+                                           "object:property-change:accessible-name")
+    GLib.timeout_add(int(timeout * 1000), pyatspi.Registry.stop)
+    GLib.timeout_add(300, lambda: print("READY", flush=True) and False)
+    pyatspi.Registry.start()
+    if text not in heard:
+        sys.exit(f"FAIL: no notification '{text}' announced; heard {heard}")
+    print(f"announced: {text}")
+
+
 def main():
     app_name, expectations = sys.argv[1], json.loads(sys.argv[2])
     app = find_app(app_name)
     failures = settled_check(app, expectations)
     if failures:
         sys.exit("FAIL: " + "; ".join(failures))
+    if "--note" in sys.argv:
+        await_note(app_name, sys.argv[sys.argv.index("--note") + 1])
+        return
     if "--typed" in sys.argv:
         i = sys.argv.index("--typed")
         name, wanted = sys.argv[i + 1], sys.argv[i + 2]

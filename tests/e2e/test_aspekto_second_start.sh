@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A second start of Aspekto brings the running window forward over another
-# window and hands it its file, over a private D-Bus session.
+# window and hands it its file, over a private D-Bus session; the file's name
+# need not be UTF-8.
 if [[ -z "${E2E_PRIVATE_BUS:-}" ]]; then
     E2E_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
@@ -10,6 +11,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 require_commands convert xmessage
 start_x 1280x1024x24
 convert -size 1234x567 xc:white "$e2e_tmp/pic.png"
+convert -size 321x123 xc:white "$e2e_tmp/"$'\xff\xfe'".png"
 
 start_program running env CALC_ECHO_MODEL=1 "$ASPEKTO"
 running_out="$program_out"
@@ -52,3 +54,10 @@ timeout 15 "$ASPEKTO" "$e2e_tmp/pic.png" >/dev/null 2>"$e2e_tmp/third.log" ||
 expect_echo "$running_out" Text1.Text 567
 expect_echo "$running_out" Text2.Text 1234
 note "second start with a file: the running window shows the picture's size"
+
+timeout 15 "$ASPEKTO" "$e2e_tmp/"$'\xff\xfe'".png" >/dev/null 2>"$e2e_tmp/fourth.log" ||
+    fail "the start with a name that is not UTF-8 failed: $(cat "$e2e_tmp/fourth.log")"
+expect_echo "$running_out" Text1.Text 123
+expect_echo "$running_out" Text2.Text 321
+expect_echo "$running_out" Combo1.Text "��.png"
+note "second start with a name that is not UTF-8: handed over and read"

@@ -2,7 +2,8 @@
 # Files named on the command line, on the real programs: Rastomat takes a
 # picture's size and resolution into print mode, Aspekto a picture's and a
 # rotated video's frame size; a file that cannot be used changes nothing and
-# one line on standard error says why; quitting never waits for a hung reader.
+# one line on standard error says why. Names need not be UTF-8, and a file:
+# URL names its local file. Quitting never waits for a hung reader.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 [[ -x "${RASTOMAT:-}" && -x "${ASPEKTO:-}" ]] || fail "RASTOMAT and ASPEKTO must name the programs"
@@ -12,7 +13,8 @@ start_x 1280x1024x24
 picture="$e2e_tmp/Bild mit Ümlaut.jpg"
 convert -size 1234x567 xc:white -density 300 -units PixelsPerInch "$picture"
 convert -size 800x600 xc:white "$e2e_tmp/-ohne.png"
-printf 'kein Bild' >"$e2e_tmp/kaputt.jpg"
+printf 'kein Bild' >"$e2e_tmp/kaputt"$'\xff'".jpg"
+convert -size 40x30 xc:white "$e2e_tmp/B"$'\xff'" ild.png"
 ffmpeg -v error -f lavfi -i testsrc=size=640x360:rate=5 -t 1 "$e2e_tmp/quer.mp4"
 ffmpeg -v error -i "$e2e_tmp/quer.mp4" -c copy -metadata:s:v:0 rotate=90 "$e2e_tmp/hoch.mp4"
 
@@ -42,15 +44,28 @@ assert_echo "$program_out" Text5.Text 200
 stop "$program_pid"
 
 # --- a file that is no picture: the window as always, the reason on stderr
-start_program broken env CALC_ECHO_MODEL=1 "$RASTOMAT" "$e2e_tmp/kaputt.jpg"
+start_program broken env CALC_ECHO_MODEL=1 "$RASTOMAT" "$e2e_tmp/kaputt"$'\xff'".jpg"
 wait_window "Brixtel Rastomat" >/dev/null
 wait_for grep -q 'wurde nicht übernommen' "$e2e_tmp/broken.log" ||
     fail "no reason on standard error: $(cat "$e2e_tmp/broken.log")"
+grep -qaF "„$e2e_tmp/kaputt"$'\xff'".jpg“" "$e2e_tmp/broken.log" ||
+    fail "the name's bytes changed: $(cat "$e2e_tmp/broken.log")"
 [[ "$(wc -l <"$e2e_tmp/broken.log")" == 1 ]] || fail "more than one line: $(cat "$e2e_tmp/broken.log")"
 assert_echo "$program_out" Option1.Value 1
 assert_echo "$program_out" Label15.Caption 768
 stop "$program_pid"
 note "rastomat: a broken file changes nothing and says why"
+
+# --- a file: URL, percent-encoded, of a name that is not UTF-8
+url="file://localhost$(python3 -c 'import sys, urllib.parse
+print(urllib.parse.quote(sys.argv[1].encode("utf-8", "surrogateescape")))' "$e2e_tmp")/B%FF%20ild.png"
+start_program url env CALC_ECHO_MODEL=1 "$RASTOMAT" "$url"
+wait_window "Brixtel Rastomat" >/dev/null
+expect_echo "$program_out" Text1.Text 30
+expect_echo "$program_out" Text2.Text 40
+[[ ! -s "$e2e_tmp/url.log" ]] || fail "the URL was refused: $(cat "$e2e_tmp/url.log")"
+stop "$program_pid"
+note "rastomat: a file: URL of a name that is not UTF-8"
 
 # --- Aspekto: a picture, then (a new copy) a video turned by a quarter
 start_program aspekto env CALC_ECHO_MODEL=1 "$ASPEKTO" "$picture"

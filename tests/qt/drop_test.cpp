@@ -1,19 +1,23 @@
 // Files dropped on the real windows, offscreen: one local file of a type the
 // program takes is accepted and applied; anything else is refused.
 #include "aspekto/aspekto_app.h"
+#include "common/platform/file_names.h"
 #include "rastomat/rastomat_app.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -37,13 +41,29 @@ protected:
                                "ftypmp42\0\0\0\0mp42isom",
                                24));
         QDir(dir.path()).mkdir("ordner.png");
+        // Bytes that are not UTF-8 in the name.
+        QFile::copy(dir.filePath("bild.png"), dir.filePath("ersatz.png"));
+        ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("ersatz.png")).constData(),
+                           platform::fileNameBytes(dir.filePath(notUtf8)).constData()),
+                  0);
+        // A picture cut short: taken while dragged, not readable.
+        QFile whole(dir.filePath("bild.png")), broken(dir.filePath("kaputt.png"));
+        ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && broken.open(QIODevice::WriteOnly));
+        broken.write(whole.read(20));
+    }
+    // QTemporaryDir would not find the name with bytes that are not UTF-8.
+    void TearDown() override {
+        ::unlink(platform::fileNameBytes(dir.filePath(notUtf8)).constData());
     }
     QMimeData* offer(const Offer& o) {
         auto* data = new QMimeData;
-        QList<QUrl> urls;
+        // As a file manager offers them: a text/uri-list with the names' bytes.
+        QByteArray uris;
         for (const QString& f : o.files)
-            urls << (f.startsWith("http:") ? QUrl(f) : QUrl::fromLocalFile(dir.filePath(f)));
-        if (!urls.isEmpty()) data->setUrls(urls);
+            uris += (f.startsWith("http:") ? f : platform::uriFromFileName(dir.filePath(f)))
+                        .toLatin1() +
+                    "\r\n";
+        if (!uris.isEmpty()) data->setData("text/uri-list", uris);
         if (*o.text) data->setText(QString::fromUtf8(o.text));
         return data;
     }
@@ -56,6 +76,7 @@ protected:
         return enter.isAccepted();
     }
     QTemporaryDir dir;
+    static inline const QString notUtf8 = platform::fileNameFromBytes("\xff\xfe.png");
 };
 
 TEST_P(Drop, IsTakenOnlyAsOneLocalFileOfAKnownType) {
@@ -71,13 +92,15 @@ TEST_P(Drop, IsTakenOnlyAsOneLocalFileOfAKnownType) {
 
 INSTANTIATE_TEST_SUITE_P(
     Offers, Drop,
-    testing::Values(Offer{"picture", {"bild.png"}, "", true, true},
-                    Offer{"pictureWithItsPathAsText", {"bild.png"}, "/tmp/bild.png", true, true},
-                    Offer{"video", {"film.mp4"}, "", false, true},
-                    Offer{"twoPictures", {"bild.png", "zwei.png"}, "", false, false},
-                    Offer{"folder", {"ordner.png"}, "", false, false},
-                    Offer{"missing", {"fehlt.png"}, "", false, false},
-                    Offer{"remote", {"http://example.org/bild.png"}, "", false, false}),
+    testing::Values(
+        Offer{"picture", {"bild.png"}, "", true, true},
+        Offer{"pictureWithItsPathAsText", {"bild.png"}, "/tmp/bild.png", true, true},
+        Offer{"nameNotUtf8", {platform::fileNameFromBytes("\xff\xfe.png")}, "", true, true},
+        Offer{"video", {"film.mp4"}, "", false, true},
+        Offer{"twoPictures", {"bild.png", "zwei.png"}, "", false, false},
+        Offer{"folder", {"ordner.png"}, "", false, false},
+        Offer{"missing", {"fehlt.png"}, "", false, false},
+        Offer{"remote", {"http://example.org/bild.png"}, "", false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Dropped on a field, the picture's size arrives in the fields, never its
@@ -97,6 +120,38 @@ TEST_F(Drop, APictureDroppedOnAFieldFillsThePixelFields) {
     EXPECT_EQ(form.control("Text2").text(), "40");
     EXPECT_EQ(form.control("Option2").value(), 1);
     EXPECT_EQ(qobject_cast<QLineEdit*>(field)->text().toStdString(), form.control("Text3").text());
+}
+
+// A dropped file that cannot be used says so for a few seconds at the
+// window, and nothing else in it changes.
+TEST_F(Drop, AnUnusableFileLeavesANoteAndNothingElse) {
+    rastomat::RastomatApp app({});
+    QWidget& window = app.view();
+    window.show();
+    QWidget* field = app.view().widgetFor("Text3");
+    field->setFocus();
+    const auto state = [&] {
+        std::vector<std::string> s{std::to_string(window.width()) + "x" +
+                                   std::to_string(window.height())};
+        for (const auto& c : app.window().form().controls())
+            s.push_back(c->name() + "=" + c->text() + "/" + std::to_string(c->value()));
+        return s;
+    };
+    const auto before = state();
+    ASSERT_TRUE(takes(&window, field, {"", {"kaputt.png"}, "", true, true}));
+    std::unique_ptr<QMimeData> data(offer({"", {"kaputt.png"}, "", true, true}));
+    QDropEvent drop(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &drop);
+    ASSERT_TRUE(drop.isAccepted());
+    auto* note = window.findChild<QLabel*>("passingNote");
+    ASSERT_NE(note, nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(note->isVisible(), 5000);
+    EXPECT_EQ(note->text(),
+              "„kaputt.png“ wurde nicht übernommen: Die Datei ist kein lesbares Bild.");
+    EXPECT_TRUE(window.rect().contains(note->geometry()));
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ(window.focusWidget(), field);
+    QTRY_VERIFY_WITH_TIMEOUT(!note->isVisible(), 6000);
 }
 
 } // namespace

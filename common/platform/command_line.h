@@ -18,8 +18,9 @@ struct CommandLine {
 
 // Reads the arguments before anything else, toolkit included: "--help",
 // "--version" and one optional file (made absolute here, in the folder the
-// program was started from). "--" ends the options, so a file may start
-// with a dash. The program's name, its one-line purpose and what the file
+// program was started from; a file: URL names its local file). The file's
+// name keeps its bytes as given, UTF-8 or not. "--" ends the options, so a
+// file may start with a dash. The program's name, its one-line purpose and what the file
 // is for go into the help.
 CommandLine readCommandLine(int argc, const char* const* argv, const std::string& program,
                             const std::string& purpose, const std::string& file);

@@ -1,9 +1,14 @@
-#include "common/platform/start_request.h"
+#include "common/platform/command_line.h"
+
+#include "common/platform/file_names.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
+#include <QDir>
 #include <QString>
 #include <QStringList>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace platform {
 
@@ -25,13 +30,29 @@ std::string utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+// The current folder as the file system names it; QDir's is not byte-exact.
+QString currentFolder() {
+    std::string folder(256, '\0');
+    while (!::getcwd(folder.data(), folder.size())) {
+        if (errno != ERANGE) return QDir::currentPath();
+        folder.resize(folder.size() * 2);
+    }
+    return fileNameFromBytes(QByteArray(folder.c_str()));
+}
+
+// A file: URL names the local file; a name that merely starts with "file:"
+// ("file:notiz.png") is a file of the current folder.
+bool isFileUrl(const QString& argument) {
+    return argument.startsWith(QLatin1String("file:/"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
 CommandLine readCommandLine(int argc, const char* const* argv, const std::string& program,
                             const std::string& purpose, const std::string& file) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << fileNameFromBytes(QByteArray(argv[i]));
 
     CommandLine line;
     line.request.commandLine = utf8(arguments.mid(1).join(QLatin1Char(' ')));
@@ -75,8 +96,24 @@ CommandLine readCommandLine(int argc, const char* const* argv, const std::string
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) return fail("Es lässt sich nur eine Datei auf einmal öffnen.");
-    for (const QString& file : files)
-        if (!file.isEmpty()) line.request.files.push_back(utf8(QFileInfo(file).absoluteFilePath()));
+    for (const QString& file : files) {
+        if (file.isEmpty()) continue;
+        QString name = file;
+        if (isFileUrl(file)) {
+            name = fileNameFromUri(file);
+            if (name.isEmpty()) {
+                // Not a file of this machine: said like any file not used,
+                // and the program starts as usual.
+                line.err = program + ": „" + fileNameBytes(file).toStdString() +
+                           "“ wurde nicht übernommen: Die Datei liegt nicht auf diesem Rechner.\n";
+                continue;
+            }
+        }
+        const QString absolute = QDir::isAbsolutePath(name)
+                                     ? QDir::cleanPath(name)
+                                     : QDir::cleanPath(currentFolder() + QLatin1Char('/') + name);
+        line.request.files.push_back(fileNameBytes(absolute).toStdString());
+    }
     return line;
 }
 
