@@ -198,3 +198,28 @@ TEST_F(Clipboard, TheContextMenusPasteIsTheSameEdit) {
 }
 
 } // namespace
+
+// A double-click on a number selects all of it, not the digits after the
+// decimal comma: in a field ("9,75") and in a result label ("2,36 Mb").
+TEST_F(Clipboard, ADoubleClickSelectsTheWholeNumber) {
+    QLineEdit* edit = field("Text3");
+    ASSERT_EQ(edit->text(), "9,75");
+    const int y = edit->height() / 2;
+    int x = 0;
+    while (x < edit->width() && edit->cursorPositionAt({x, y}) < 3)
+        ++x;
+    QTest::mouseDClick(edit, Qt::LeftButton, {}, {x + 1, y});
+    EXPECT_EQ(edit->selectedText(), "9,75");
+
+    auto* label = qobject_cast<QLabel*>(view->widgetFor("Label12"));
+    ASSERT_EQ(label->text(), "2,36 Mb");
+    const QFontMetrics metrics(label->font());
+    const QRect box = label->contentsRect();
+    const int textWidth = metrics.horizontalAdvance(label->text());
+    const int left = label->alignment() & Qt::AlignRight     ? box.right() - textWidth
+                     : label->alignment() & Qt::AlignHCenter ? box.center().x() - textWidth / 2
+                                                             : box.left();
+    const QPoint onDecimals(left + metrics.horizontalAdvance("2,3"), label->height() / 2);
+    QTest::mouseDClick(label, Qt::LeftButton, {}, onDecimals);
+    EXPECT_EQ(label->selectedText(), "2,36");
+}
