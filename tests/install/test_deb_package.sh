@@ -11,7 +11,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 
 build="${1:?usage: test_deb_package.sh BUILD_DIR}"
 [[ -f "$build/CPackConfig.cmake" ]] || fail "$build has no CPackConfig.cmake"
-require_commands cmake cpack dpkg-deb dpkg-shlibdeps python3
+require_commands cmake cpack dpkg-deb dpkg-shlibdeps python3 convert
 
 # --- install into a staging folder and pack it
 stage="$e2e_tmp/stage"
@@ -36,7 +36,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Package)" == brixtel-calculators ]] || fail "Package: $(field Package)"
 [[ -n "$(field Maintainer)" && -n "$(field Description)" ]] || fail "Maintainer or Description missing"
 depends="$(field Depends)"
-for needed in fonts-liberation qt6-image-formats-plugins libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+for needed in fonts-liberation qt6-image-formats-plugins libqt6widgets6 libqt6gui6 libqt6core6 libc6 \
+    libheif1 libraw20 libexiv2-27 libseccomp2; do
     [[ ",$depends" =~ ,\ *$needed( |,|$) ]] || fail "Depends lacks $needed: $depends"
 done
 [[ "$(field Recommends)" == ffmpeg ]] || fail "Recommends: $(field Recommends)"
@@ -101,14 +102,17 @@ if command -v appstreamcli >/dev/null 2>&1; then
         fail "appstreamcli validate-tree: $(cat "$e2e_tmp/tree.log")"
 fi
 
-# --- both programs start from the unpacked root
+# --- both programs start from the unpacked root; Rastomat reads a picture
+# there with the package's own reader
 start_x 1280x1024x24
-start_program rastomat "$root/usr/bin/rastomat"
+convert -size 30x20 xc:white "$e2e_tmp/bild.png"
+start_program rastomat env CALC_ECHO_MODEL=1 "$root/usr/bin/rastomat" "$e2e_tmp/bild.png"
 rastomat_pid=$program_pid
 wait_window "Brixtel Rastomat" 20 >/dev/null
 start_program aspekto "$root/usr/bin/aspekto"
 aspekto_pid=$program_pid
 wait_window "Brixtel Aspekto" 20 >/dev/null
+expect_echo "$e2e_tmp/rastomat.out" Text2.Text 30
 for pid in "$rastomat_pid" "$aspekto_pid"; do
     exe="$(readlink "/proc/$pid/exe")"
     [[ "$exe" == "$root/usr/bin/"* ]] || fail "process $pid runs $exe, not a program of the package"
