@@ -1,5 +1,7 @@
 #include "common/media/video_probe.h"
 
+#include "common/sandbox/child_limits.h"
+
 #include <QFileInfo>
 
 namespace media {
@@ -9,12 +11,23 @@ namespace {
 // More than any honest answer about the video streams of one file.
 constexpr qint64 MaxAnswer = 4 * 1024 * 1024;
 
+// Built once, in the parent: the child between fork and exec may not
+// allocate, and with vfork it shares the parent's memory.
+const sandbox::ChildLimits& childLimits() {
+    static const sandbox::ChildLimits limits = sandbox::ChildLimits::build();
+    return limits;
+}
+
 } // namespace
 
 VideoProbe::VideoProbe(const QString& path, const ProbeSettings& settings, QObject* parent)
     : QObject(parent), path_(path), settings_(settings) {
     process_.setStandardErrorFile(QProcess::nullDevice());
     process_.setStandardInputFile(QProcess::nullDevice());
+    // ffprobe parses the untrusted file: it gets the limits a child can be
+    // given from outside.
+    const sandbox::ChildLimits& limits = childLimits();
+    process_.setChildProcessModifier([&limits] { limits.applyInChild(); });
     deadline_.setSingleShot(true);
     connect(&deadline_, &QTimer::timeout, this, [this] {
         conclude({std::nullopt, "ffprobe hat nicht rechtzeitig geantwortet."});
