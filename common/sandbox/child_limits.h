@@ -12,7 +12,9 @@ namespace sandbox {
 // 5 s, no file writes, no core file, 64 descriptors), no_new_privs, and the
 // seccomp filter that still lets the child start its program and open files
 // for reading. Everything that allocates happens in build(), in the parent;
-// applyInChild() makes only async-signal-safe system calls.
+// applyInChild() makes only async-signal-safe system calls and writes no
+// shared memory, since QProcess may start the child with vfork. Build it
+// before the fork, never lazily inside the modifier.
 class ChildLimits {
 public:
     static ChildLimits build();
