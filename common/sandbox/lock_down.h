@@ -18,8 +18,9 @@ std::string describe(const Pieces& pieces);
 
 // Locks the calling process down for parsing untrusted bytes from
 // descriptors it already holds, which keep working:
-// - resource limits: address space 1 GiB beyond what is mapped now, CPU 5 s,
-//   no file writes (EFBIG), no core file, 16 descriptors;
+// - resource limits: address space 1 GiB beyond what is mapped now, CPU 5 s
+//   in all (what the process has used counts), no file writes (EFBIG), no
+//   core file, 16 descriptors;
 // - no_new_privs;
 // - a seccomp filter that refuses starting programs and opening any path,
 //   besides what system_call_filter.h lists as always refused;

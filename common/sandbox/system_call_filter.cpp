@@ -105,8 +105,8 @@ std::vector<sock_filter> exported(const Context& ctx) {
     std::vector<sock_filter> program;
     if (seccomp_export_bpf(ctx.get(), fd) == 0) {
         const off_t size = lseek(fd, 0, SEEK_END);
-        if (size > 0 && size % sizeof(sock_filter) == 0 && size <= BPF_MAXINSNS * 8 &&
-            lseek(fd, 0, SEEK_SET) == 0) {
+        if (size > 0 && size % sizeof(sock_filter) == 0 &&
+            size <= off_t{BPF_MAXINSNS * sizeof(sock_filter)} && lseek(fd, 0, SEEK_SET) == 0) {
             program.resize(static_cast<std::size_t>(size) / sizeof(sock_filter));
             if (read(fd, program.data(), static_cast<std::size_t>(size)) != size) program.clear();
         }
