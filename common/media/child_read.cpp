@@ -1,5 +1,7 @@
 #include "common/media/child_read.h"
 
+#include "common/sandbox/child_limits.h"
+
 #include <fcntl.h>
 
 namespace media {
@@ -8,6 +10,13 @@ namespace {
 
 // More than any honest answer about one file.
 constexpr qint64 MaxAnswer = 4 * 1024 * 1024;
+
+// Built once, in the parent: the child between fork and exec may not
+// allocate, and with vfork it shares the parent's memory.
+const sandbox::ChildLimits& childLimits() {
+    static const sandbox::ChildLimits limits = sandbox::ChildLimits::build();
+    return limits;
+}
 
 } // namespace
 
@@ -20,9 +29,12 @@ ChildRead::ChildRead(OpenedFile file, const ChildSettings& settings, const QStri
     process_.setStandardErrorFile(QProcess::nullDevice());
     process_.setStandardInputFile(QProcess::nullDevice());
     const int descriptor = file_.descriptor();
-    process_.setChildProcessModifier([descriptor] {
-        // Between fork and exec: only the one file is handed on.
+    const sandbox::ChildLimits& limits = childLimits();
+    process_.setChildProcessModifier([descriptor, &limits] {
+        // Between fork and exec: only the one file is handed on, and the
+        // child parses it under the limits that can be set from outside.
         ::fcntl(descriptor, F_SETFD, 0);
+        limits.applyInChild();
     });
     deadline_.setSingleShot(true);
     connect(&deadline_, &QTimer::timeout, this, [this] {

@@ -91,12 +91,13 @@ copy="$e2e_tmp/copy/bin"
 fake="$copy/$(realpath --relative-to="$(dirname "$ASPEKTO")" "$READER")"
 mkdir -p "$copy" "$(dirname "$fake")"
 cp "$ASPEKTO" "$copy/aspekto"
-printf '#!/bin/sh\necho $$ > "%s"\nexec sleep 60\n' "$e2e_tmp/reader.pid" >"$fake"
+printf '#!/bin/sh\nexec sleep 60\n' >"$fake"
 chmod +x "$fake"
 start_program hung "$copy/aspekto" "$picture"
 id="$(wait_window "Brixtel Aspekto")"
-wait_for test -s "$e2e_tmp/reader.pid" || fail "the fake reader never started"
-reader_pid="$(cat "$e2e_tmp/reader.pid")"
+# The reader may write no file: it is found as the program's child.
+wait_for pgrep -P "$program_pid" -x sleep >/dev/null || fail "the fake reader never started"
+reader_pid="$(pgrep -P "$program_pid" -x sleep)"
 x xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
 x xdotool key --clearmodifiers alt+F4 || true
 wait_for bash -c "! xwininfo -id $id 2>/dev/null | grep -q IsViewable" || fail "the window did not close"
