@@ -110,15 +110,16 @@ sleep 0.3
 (($(unlocks) == before + 2)) || fail "two keyboard choices unlocked $(($(unlocks) - before)) times"
 
 # The further formats, by keyboard alone from the height's context menu: the
-# menu opened and closed changes nothing; Up reaches "Weitere Formate" at its
-# end, Right opens it, and the fourth line is the upright 1920 x 1080.
+# menu opened (Shift+F10) and closed changes nothing; opened by the Menu key,
+# Up reaches "Weitere Formate" at its end, Right opens it, and the fourth line
+# is the upright 1920 x 1080.
 lines="$(wc -l <"$out")"
 x xdotool key --window "$id" --clearmodifiers shift+F10
 sleep 0.5
 x xdotool key --window "$id" --clearmodifiers Escape
 sleep 0.5
 (($(wc -l <"$out") == lines)) || fail "opening and closing the menu changed the window"
-x xdotool key --window "$id" --clearmodifiers shift+F10
+x xdotool key --window "$id" --clearmodifiers Menu
 sleep 0.5
 x xdotool key --window "$id" --clearmodifiers Up Right Down Down Down Return
 expect_echo "$out" Text1.Text 1920
