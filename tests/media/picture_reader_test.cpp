@@ -96,6 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Expected(567, 1234, 150)},
         PictureFile{"empty", "e.jpg", ": > e.jpg", "Die Datei ist leer."},
         PictureFile{"header cut", "k.jpg", WHITE "a.jpg && head -c 100 a.jpg > k.jpg", NoPicture},
+        PictureFile{"cut after the header", "h.jpg",
+                    "convert -size 1234x567 xc: +noise Random " PPI "300 a.jpg"
+                    " && head -c 2000 a.jpg > h.jpg",
+                    Expected(567, 1234, 300)},
         PictureFile{"folder", "o.jpg", "mkdir o.jpg", "Die Datei ist ein Ordner."},
         PictureFile{"missing", "f.jpg", "true", "Die Datei fehlt."},
         PictureFile{"link loop", "l.jpg", "ln -s l.jpg l.jpg",
