@@ -3,6 +3,7 @@
 #include "common/qtview/accessibility.h"
 #include "common/qtview/combo_style.h"
 #include "common/qtview/field_edit.h"
+#include "common/qtview/group_box_frame.h"
 #include "common/qtview/option_button.h"
 #include "common/qtview/pictures.h"
 #include "common/qtview/selectable_labels.h"
@@ -122,6 +123,7 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
     switch (c.kind()) {
     case Kind::Frame:
         w = new QGroupBox(parent);
+        preloadGroupBoxFrame();
         break;
     case Kind::TextBox: {
         w = new FieldEdit(c, parent);
