@@ -8,6 +8,8 @@
 #include <QPixmapCache>
 #include <QStyle>
 
+#include <cstddef>
+
 namespace qtview {
 
 namespace {
