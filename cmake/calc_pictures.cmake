@@ -15,5 +15,8 @@ function(calc_add_pictures target)
             list(APPEND files ${file})
         endforeach()
     endforeach()
-    qt_add_resources(${target} ${target}_pictures PREFIX /pictures FILES ${files})
+    # Stored as they are: a few kilobytes of text cost less than the
+    # decompressor's code and buffers that reading them would bring in.
+    qt_add_resources(${target} ${target}_pictures PREFIX /pictures OPTIONS -no-compress
+                     FILES ${files})
 endfunction()

@@ -3,6 +3,7 @@
 #include "common/qtview/accessibility.h"
 #include "common/qtview/combo_style.h"
 #include "common/qtview/field_edit.h"
+#include "common/qtview/group_box_frame.h"
 #include "common/qtview/option_button.h"
 #include "common/qtview/pictures.h"
 #include "common/qtview/selectable_labels.h"
@@ -122,6 +123,7 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
     switch (c.kind()) {
     case Kind::Frame:
         w = new QGroupBox(parent);
+        preloadGroupBoxFrame();
         break;
     case Kind::TextBox: {
         w = new FieldEdit(c, parent);
@@ -374,14 +376,18 @@ void FormView::applyCombo(Control& c, QWidget* w) {
     auto* box = static_cast<QComboBox*>(w);
     QSignalBlocker block(box);
     const auto& items = c.items();
-    bool same = box->count() == static_cast<int>(items.size());
-    for (int i = 0; same && i < box->count(); ++i)
-        same = box->itemText(i) == qs(items[static_cast<std::size_t>(i)]);
-    if (!same) {
+    // A list filled line by line only gains lines at its end: those are
+    // appended, where refilling would add every earlier line once more.
+    std::size_t kept = 0;
+    while (kept < items.size() && static_cast<int>(kept) < box->count() &&
+           box->itemText(static_cast<int>(kept)) == qs(items[kept]))
+        ++kept;
+    if (static_cast<int>(kept) < box->count()) {
         box->clear();
-        for (const auto& line : items)
-            box->addItem(qs(line));
+        kept = 0;
     }
+    for (std::size_t i = kept; i < items.size(); ++i)
+        box->addItem(qs(items[i]));
     if (box->currentIndex() != c.listIndex()) box->setCurrentIndex(c.listIndex());
     setEditText(box->lineEdit(), qs(c.text()));
 }

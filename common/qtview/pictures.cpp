@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace qtview {
@@ -12,7 +13,9 @@ namespace {
 
 struct Picture {
     QPixmap normal;
-    QPixmap doubled; // null when there is none
+    // Read when first asked for: a screen of standard density draws only
+    // the normal size, and the larger picture takes most of the reading.
+    std::optional<QPixmap> doubled; // null when there is none
 };
 
 // The pictures are XPM sources. Their strings go to Qt's XPM reader as the
@@ -39,15 +42,17 @@ QPixmap readXpm(const QString& path) {
 }
 
 // Each picture is read from the resources once.
-const Picture& load(const std::string& name) {
+Picture& load(const std::string& name) {
     static std::map<std::string, Picture> pictures;
     auto it = pictures.find(name);
     if (it == pictures.end())
-        it = pictures
-                 .emplace(name,
-                          Picture{readXpm(picturePath(name)), readXpm(picturePath(name, true))})
-                 .first;
+        it = pictures.emplace(name, Picture{readXpm(picturePath(name)), std::nullopt}).first;
     return it->second;
+}
+
+const QPixmap& doubled(const std::string& name, Picture& p) {
+    if (!p.doubled) p.doubled = readXpm(picturePath(name, true));
+    return *p.doubled;
 }
 
 } // namespace
@@ -59,15 +64,15 @@ QString picturePath(const std::string& name, bool doubled) {
 
 QPixmap picture(const std::string& name, qreal density) {
     if (name.empty()) return QPixmap();
-    const Picture& p = load(name);
+    Picture& p = load(name);
     // Up to 1.25 the picture drawn at its own size is the sharper one.
-    if (p.doubled.isNull() || density < 1.25) return p.normal;
-    QPixmap sharp = p.doubled;
+    if (density < 1.25 || doubled(name, p).isNull()) return p.normal;
+    QPixmap sharp = *p.doubled;
     if (std::abs(density - 2.0) > 0.01) {
         // Between the drawn sizes: scale the larger one down smoothly, which
         // stays sharper than blowing the small one up.
         const QSize size(qRound(p.normal.width() * density), qRound(p.normal.height() * density));
-        sharp = p.doubled.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        sharp = p.doubled->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     sharp.setDevicePixelRatio(density);
     return sharp;
@@ -75,10 +80,10 @@ QPixmap picture(const std::string& name, qreal density) {
 
 QIcon pictureIcon(const std::string& name) {
     if (name.empty()) return QIcon();
-    const Picture& p = load(name);
+    Picture& p = load(name);
     if (p.normal.isNull()) return QIcon();
     QIcon icon(p.normal);
-    if (!p.doubled.isNull()) icon.addPixmap(p.doubled);
+    if (!doubled(name, p).isNull()) icon.addPixmap(*p.doubled);
     return icon;
 }
 

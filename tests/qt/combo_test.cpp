@@ -49,6 +49,12 @@ TEST_F(ComboMouse, TheListOpensBelowTheBoxNotOverIt) {
     EXPECT_EQ(box->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, box), 0);
 }
 
+TEST_F(ComboMouse, LinesAddedOneByOneAreTheListOnceInOrder) {
+    ASSERT_EQ(box->count(), 3);
+    EXPECT_EQ(box->itemText(0), "16:9 - 1080 x 1920");
+    EXPECT_EQ(box->itemText(2), "4:3 - 600 x 800");
+}
+
 TEST_F(ComboMouse, FirstClickOnTheArrowOpensTheListAndChoosesNothing) {
     ASSERT_EQ(control("Combo1").listIndex(), -1);
     clickArrow();

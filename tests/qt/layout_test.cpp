@@ -143,6 +143,9 @@ TEST(Pictures, EveryPictureALayoutNamesIsAResourceAtBothSizes) {
             EXPECT_FALSE(QPixmap(qtview::picturePath(name)).isNull()) << decl.name << ": " << name;
             EXPECT_FALSE(QPixmap(qtview::picturePath(name, true)).isNull())
                 << decl.name << ": " << name;
+            // The larger one, read only when a denser screen asks for it.
+            EXPECT_EQ(qtview::picture(name, 2.0).size(), qtview::picture(name).size() * 2)
+                << decl.name << ": " << name;
         }
     }
 }

@@ -1,10 +1,14 @@
 // The toolkit seams: screen size, DoEvents and the model echo.
 #include "tests/qt/test_form.h"
 
+#include "common/qtview/group_box_frame.h"
 #include "common/qtview/model_echo.h"
 #include "common/qtview/toolkit.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QScreen>
 
 #include <cstdio>
@@ -24,6 +28,18 @@ TEST(Toolkit, ScreenInTwipsAndDoEventsRunsPendingEvents) {
         qApp, [&] { ran = true; }, Qt::QueuedConnection);
     forms::DoEvents();
     EXPECT_TRUE(ran);
+}
+
+// The style's own load of the frame must find the preloaded pixels: a
+// changed cache key would bring every image plugin back into the start.
+TEST(Toolkit, GroupBoxFrameIsPreloadedWithTheStylesPixels) {
+    qtview::preloadGroupBoxFrame();
+    QPixmap preloaded;
+    ASSERT_TRUE(QPixmapCache::find(QStringLiteral("fusion_groupbox"), &preloaded));
+    const QString path =
+        QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+    EXPECT_EQ(QPixmap(path).cacheKey(), preloaded.cacheKey());
+    EXPECT_EQ(QPixmap::fromImage(QImage(path)).toImage(), preloaded.toImage());
 }
 
 std::string readAll(std::FILE* f) {
