@@ -24,6 +24,13 @@ int main(int argc, char** argv) {
     std::memset(plane, 128, static_cast<std::size_t>(stride) * height);
     heif_encoding_options* options = heif_encoding_options_alloc();
     options->image_orientation = heif_orientation_rotate_90_cw;
-    if (heif_context_encode_image(context, image, encoder, options, nullptr).code) return 1;
-    return heif_context_write_to_file(context, argv[1]).code ? 1 : 0;
+    const bool written =
+        !heif_context_encode_image(context, image, encoder, options, nullptr).code &&
+        !heif_context_write_to_file(context, argv[1]).code;
+    heif_encoding_options_free(options);
+    heif_image_release(image);
+    heif_encoder_release(encoder);
+    heif_context_free(context);
+    heif_deinit();
+    return written ? 0 : 1;
 }
