@@ -1,5 +1,6 @@
 #include "common/qtview/application.h"
 
+#include "common/platform/termination.h"
 #include "common/qtview/toolkit.h"
 
 #include <QGuiApplication>
@@ -24,6 +25,7 @@ void setUpProgram(QCoreApplication& app, const char* name, const char* desktopFi
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopFileName));
     installGermanQtTexts(app);
     connectToolkit();
+    platform::quitOnTermination();
 }
 
 } // namespace qtview

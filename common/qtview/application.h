@@ -12,8 +12,9 @@ namespace qtview {
 QTranslator* installGermanQtTexts(QCoreApplication& app);
 
 // What both programs set up once the application object exists: their
-// names for the desktop, Qt's German texts, and the forms layer connected
-// to the toolkit (screen size, DoEvents).
+// names for the desktop, Qt's German texts, the forms layer connected to
+// the toolkit (screen size, DoEvents), and a quiet end when the session
+// asks the program to end.
 void setUpProgram(QCoreApplication& app, const char* name, const char* desktopFileName);
 
 } // namespace qtview

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One Aspekto per user: a second start ends silently with status 0 and opens
-# no window; a copy killed with SIGKILL does not block the next start; of two
+# no window; a copy killed with SIGKILL does not block the next start, one
+# ended by SIGTERM leaves no lock behind; of two
 # copies started at the same moment exactly one opens a window.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -58,7 +59,13 @@ wait_window "Brixtel Aspekto" 20 >/dev/null
 [[ "$(count_windows)" == 1 ]] || fail "after the crash: $(count_windows) windows"
 second_start second_after_crash
 note "after kill -9: a new start opens its window, and holds the lock again"
-stop "$after_pid"
+# The session's end (SIGTERM) ends it as a closed window does: status 0 and
+# no lock file left behind.
+kill "$after_pid"
+status=0
+wait "$after_pid" || status=$?
+((status == 0)) || fail "after SIGTERM the program ended with status $status"
+[[ ! -e "$XDG_RUNTIME_DIR/aspekto.lock" ]] || fail "the lock file outlived the program"
 wait_for bash -c "[[ \$(xdotool search --onlyvisible --name '$title' | wc -l) == 0 ]]" ||
     fail "the window stayed after the program ended"
 
