@@ -5,9 +5,9 @@
 // resident memory of one read in the program's own process
 // (extra_peak_MiB), which parses nothing any more.
 #include "common/media/media_reader.h"
+#include "common/opening/file_opener.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -32,39 +32,25 @@ long statusKiB(const std::string& field) {
     return -1;
 }
 
-media::ReadResult readOnce(const QString& path) {
-    media::MediaReader reader;
-    media::ReadResult result;
-    QEventLoop loop;
-    QObject::connect(&reader, &media::MediaReader::finished, &loop,
-                     [&](const QString&, const media::ReadResult& r) {
-                         result = r;
-                         loop.quit();
-                     });
-    reader.read(path, false);
-    loop.exec();
-    return result;
-}
-
 // The peak resident memory above the current, in MiB, while reading once.
 double extraPeakMiB(const QString& path) {
     // Writing 5 resets the peak resident size (VmHWM) to the current one.
     std::ofstream("/proc/self/clear_refs") << "5";
     const long before = statusKiB("VmRSS:");
-    benchmark::DoNotOptimize(readOnce(path));
+    benchmark::DoNotOptimize(opening::readNow(path, false));
     return static_cast<double>(statusKiB("VmHWM:") - before) / 1024;
 }
 
 void ReadPicture(benchmark::State& state, const char* name) {
     const QString path = folder->filePath(name);
     const double peak = extraPeakMiB(path);
-    const media::ReadResult result = readOnce(path);
+    const media::ReadResult result = opening::readNow(path, false);
     if (!result.facts) {
         state.SkipWithError(result.reason.c_str());
         return;
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(readOnce(path));
+        benchmark::DoNotOptimize(opening::readNow(path, false));
     state.counters["extra_peak_MiB"] = peak;
     state.counters["file_MiB"] = static_cast<double>(QFileInfo(path).size()) / (1024 * 1024);
 }
@@ -98,7 +84,7 @@ int main(int argc, char** argv) {
         return 1;
     for (const char* name : {"big.jpg", "big.png", "big.heic", "big.dng"}) {
         const auto start = std::chrono::steady_clock::now();
-        const media::ReadResult result = readOnce(dir.filePath(name));
+        const media::ReadResult result = opening::readNow(dir.filePath(name), false);
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - start;
         std::printf("first read of %s: %.1f ms%s%s\n", name, took.count(),

@@ -6,7 +6,6 @@
 #include "common/media/reader_answer.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -29,12 +28,13 @@ QString defaultReader() {
            QStringLiteral("/" CALC_PICTURE_READER_FROM_BINDIR);
 }
 
-// The file's first bytes, for judging what it is.
-QByteArray headOf(int descriptor) {
+// What the opened file is, by its first bytes and its name.
+FileKind kindOfOpened(const OpenedFile& file, const QString& path) {
     QByteArray head(kindHeadBytes, Qt::Uninitialized);
-    const ssize_t got = ::pread(descriptor, head.data(), static_cast<size_t>(head.size()), 0);
+    const ssize_t got =
+        ::pread(file.descriptor(), head.data(), static_cast<size_t>(head.size()), 0);
     head.truncate(got > 0 ? got : 0);
-    return head;
+    return kindOf(QFileInfo(path).fileName(), head);
 }
 
 const ChildReasons PictureReasons{
@@ -68,7 +68,7 @@ void MediaReader::setPictureReader(const QString& program) {
 bool MediaReader::takesFile(const QString& path, bool videos) {
     auto opened = openForReading(path);
     if (auto* file = std::get_if<OpenedFile>(&opened))
-        return takes(kindOf(QFileInfo(path).fileName(), headOf(file->descriptor())), videos);
+        return takes(kindOfOpened(*file, path), videos);
     return false;
 }
 
@@ -97,7 +97,7 @@ void MediaReader::read(const QString& path, bool videos) {
     auto opened = openForReading(path);
     if (auto* reason = std::get_if<std::string>(&opened)) return answerLater(path, {{}, *reason});
     OpenedFile file = std::move(std::get<OpenedFile>(opened));
-    const FileKind kind = kindOf(QFileInfo(path).fileName(), headOf(file.descriptor()));
+    const FileKind kind = kindOfOpened(file, path);
 
     ChildRead* child = nullptr;
     if (kind.is == FileKind::Is::Picture) {
