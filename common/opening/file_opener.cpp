@@ -16,12 +16,17 @@ namespace opening {
 FileOpener::FileOpener(QWidget* window, qtview::OutsideInput& input, bool videos, QString program,
                        Apply apply)
     : QObject(window), input_(input), videos_(videos), program_(std::move(program)),
-      apply_(std::move(apply)), reader_(new media::MediaReader(this)),
-      note_(new qtview::PassingNote(window)) {
+      apply_(std::move(apply)), reader_(new media::MediaReader(this)) {
     connect(reader_, &media::MediaReader::finished, this, &FileOpener::finished);
     new qtview::FileDrop(
         window, [this](const QString& path) { return takes(path); },
         [this](const QString& path) { open(path, false); });
+}
+
+// Made when first needed: a start without a refused file pays nothing for it.
+qtview::PassingNote& FileOpener::note() {
+    if (!note_) note_ = new qtview::PassingNote(static_cast<QWidget*>(parent()));
+    return *note_;
 }
 
 bool FileOpener::takes(const QString& path) const {
@@ -40,7 +45,7 @@ void FileOpener::finished(const QString& path, const media::ReadResult& result) 
         if (report)
             std::fputs(refusal(program_, path, result.reason).constData(), stderr);
         else
-            note_->say(noteOfRefusal(path, result.reason));
+            note().say(noteOfRefusal(path, result.reason));
         return;
     }
     input_.post([this, facts = *result.facts, path] { apply_(facts, path); });

@@ -39,14 +39,15 @@ private:
     // Whether a dragged file is of a type the program takes.
     bool takes(const QString& path) const;
     void finished(const QString& path, const media::ReadResult& result);
+    qtview::PassingNote& note();
 
     qtview::OutsideInput& input_;
     bool videos_;
     QString program_;
     Apply apply_;
     media::MediaReader* reader_;
-    QString reportFor_; // the command line's file, whose failure is told
-    qtview::PassingNote* note_;
+    QString reportFor_;                   // the command line's file, whose failure is told
+    qtview::PassingNote* note_ = nullptr; // a child of the window
 };
 
 // Reads the file at once, waiting for the answer (a later start checks the
