@@ -55,7 +55,7 @@ void checkPicture(fuzz::ByteReader& in) {
                            : f.width == raw.storedWidth && f.height == raw.storedHeight,
             what + ": sides not as stored");
     if (!f.dpi) return;
-    require(raw.unit != Unit::None && *f.dpi >= 1 && *f.dpi <= media::MaxDpi,
+    require(raw.unit != Unit::None && *f.dpi > 0 && *f.dpi <= media::MaxDpi,
             what + ": resolution out of range");
     const double perInch = raw.unit == Unit::PerInch         ? 1
                            : raw.unit == Unit::PerCentimetre ? 2.54

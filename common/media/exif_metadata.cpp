@@ -1,6 +1,6 @@
 // EXIF through Exiv2, from memory: the resolution of a TIFF, or of the EXIF
 // data in a JPEG, PNG or WebP, and the orientation that viewers turn by.
-#include "common/media/recorded_resolution.h"
+#include "common/media/format_readers.h"
 
 #include <exception>
 #include <exiv2/exiv2.hpp>

@@ -75,11 +75,4 @@ bool takes(const FileKind& kind, bool videos) {
     return kind.is == FileKind::Is::Picture || (videos && kind.is == FileKind::Is::Video);
 }
 
-QStringList pictureMimeTypes() {
-    QStringList types;
-    for (const PictureType& picture : PictureTypes)
-        types << QString::fromLatin1(picture.mime);
-    return types;
-}
-
 } // namespace media

@@ -3,7 +3,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 namespace media {
 
@@ -24,8 +23,5 @@ constexpr qsizetype kindHeadBytes = 16 * 1024;
 
 // Whether a file of that kind is taken, with or without videos.
 bool takes(const FileKind& kind, bool videos);
-
-// The picture types the reader reads: for the desktop entries and the drop.
-QStringList pictureMimeTypes();
 
 } // namespace media

@@ -1,7 +1,7 @@
 // HEIF and AVIF through libheif: the primary image's size after the file's
 // own rotation, mirroring and clean aperture, which viewers show. Its EXIF
 // is read for the resolution only: the orientation is already applied.
-#include "common/media/recorded_resolution.h"
+#include "common/media/format_readers.h"
 
 #include <libheif/heif.h>
 

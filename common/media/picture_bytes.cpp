@@ -1,6 +1,6 @@
 #include "common/media/picture_bytes.h"
 
-#include "common/media/recorded_resolution.h"
+#include "common/media/format_readers.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "common/media/recorded_resolution.h"
+#include "common/media/format_readers.h"
 
 #include <cstring>
 #include <png.h>

@@ -1,6 +1,6 @@
 // Camera RAW through LibRaw's size-only path: identified and measured, never
 // unpacked or decoded.
-#include "common/media/recorded_resolution.h"
+#include "common/media/format_readers.h"
 
 #include <libraw/libraw.h>
 

@@ -1,6 +1,6 @@
 // TGA has no signature: a file named so is read as one, run-length encoded
 // or not, by stb_image's header reader.
-#include "common/media/recorded_resolution.h"
+#include "common/media/format_readers.h"
 
 #include <climits>
 #include <stb_image.h>

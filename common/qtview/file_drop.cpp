@@ -6,8 +6,6 @@
 #include <QMimeData>
 #include <QWidget>
 
-#include <sys/stat.h>
-
 namespace qtview {
 
 FileDrop::FileDrop(QWidget* window, Accepts accepts, Dropped dropped)
@@ -33,12 +31,6 @@ QList<QByteArray> urisOf(const QMimeData* data) {
     return uris;
 }
 
-bool isFile(const QString& path) {
-    struct stat status {};
-    return ::stat(platform::fileNameBytes(path).constData(), &status) == 0 &&
-           S_ISREG(status.st_mode);
-}
-
 } // namespace
 
 QString FileDrop::fileFor(const QMimeData* data) const {
@@ -49,7 +41,9 @@ QString FileDrop::fileFor(const QMimeData* data) const {
     if (path.isEmpty()) return {};
     if (path != lastPath_) {
         lastPath_ = path;
-        lastAccepted_ = isFile(path) && accepts_(path);
+        // Folders, pipes and missing files are refused by accepts_, which
+        // judges the file as the read will.
+        lastAccepted_ = accepts_(path);
     }
     return lastAccepted_ ? path : QString();
 }
