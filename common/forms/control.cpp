@@ -118,6 +118,41 @@ void Control::setListIndex(int index) {
     form_.notify(*this, Property::ListIndex);
 }
 
+ControlState Control::state() const {
+    return {text_,      left_,    top_,   visible_,   locked_,   value_,
+            foreColor_, picture_, items_, listIndex_, selStart_, selLength_};
+}
+
+void Control::restore(const ControlState& state) {
+    std::vector<Property> changed;
+    const auto put = [&changed](auto& member, const auto& kept, Property property) {
+        if (member == kept) return;
+        member = kept;
+        if (std::find(changed.begin(), changed.end(), property) == changed.end())
+            changed.push_back(property);
+    };
+    // The list before its chosen line, the text before the caret in it.
+    put(items_, state.items, Property::Items);
+    put(listIndex_, state.listIndex, Property::ListIndex);
+    put(text_, state.text, Property::Text);
+    put(left_, state.left, Property::Left);
+    put(top_, state.top, Property::Top);
+    put(visible_, state.visible, Property::Visible);
+    put(locked_, state.locked, Property::Locked);
+    put(value_, state.value, Property::Value);
+    put(foreColor_, state.foreColor, Property::ForeColor);
+    put(picture_, state.picture, Property::Picture);
+    put(selStart_, state.selStart, Property::Caret);
+    put(selLength_, state.selLength, Property::Caret);
+    // A new text leaves the view's caret at its end: the kept one follows.
+    const auto has = [&changed](Property p) {
+        return std::find(changed.begin(), changed.end(), p) != changed.end();
+    };
+    if (has(Property::Text) && !has(Property::Caret)) changed.push_back(Property::Caret);
+    for (Property p : changed)
+        form_.notify(*this, p);
+}
+
 void Control::setSelection(int start, int length) {
     int count = characterCount(text_);
     selStart_ = std::clamp(start, 0, count);

@@ -26,6 +26,20 @@ enum class Property {
     Caret      // the caret and selection of a text box
 };
 
+// Everything about a control that the user or the program can change: what
+// a window's step keeps and puts back.
+struct ControlState {
+    std::string text;
+    int left = 0, top = 0;
+    bool visible = true, locked = false;
+    int value = 0;
+    Color foreColor{};
+    std::string picture;
+    std::vector<std::string> items;
+    int listIndex = -1;
+    int selStart = 0, selLength = 0;
+};
+
 // One control of a form with the members the windows use. Writes announce
 // themselves to the form's observers and raise the toolkit's events,
 // synchronously, nested in the write.
@@ -92,6 +106,11 @@ public:
     int selStart() const { return selStart_; }
     int selLength() const { return selLength_; }
     void setSelection(int start, int length);
+
+    // The whole changeable state, and putting it back: every property is
+    // announced to the observers, no event is raised.
+    ControlState state() const;
+    void restore(const ControlState& state);
 
     std::function<void()> onChange, onClick, onGotFocus, onLostFocus;
     std::function<void(int& code)> onKeyPress;

@@ -110,7 +110,15 @@ void Form::raise(Control& control, Event event, const std::function<void()>& han
         Event e;
         ~Leave() {
             if (f.tracer_) f.tracer_(c, e, false, f.depth_);
-            if (--f.depth_ == 0 && f.onIdle) f.onIdle();
+            if (--f.depth_ != 0) return;
+            // A key press changes nothing a window derives anything from.
+            if (f.afterEvents && e != Event::KeyPress) {
+                try {
+                    f.afterEvents();
+                } catch (const value::Failure&) {
+                }
+            }
+            if (f.onIdle) f.onIdle();
         }
     } leave{*this, control, event};
     handler();
@@ -166,7 +174,12 @@ bool Form::typedTextFits(const Control& box, std::string_view text) const {
     return box.maxLength() <= 0 || characterCount(text) <= box.maxLength();
 }
 
+void Form::userEdited() {
+    if (!picking_) pickStep_ = PickStep::None;
+}
+
 void Form::userEdit(Control& box, std::string text) {
+    userEdited();
     asUser([&] {
         box.writeText(std::move(text), true);
         raise(box, Event::Change, box.onChange);
@@ -206,6 +219,7 @@ void Form::userTab(bool backwards) {
 }
 
 void Form::userClick(Control& control) {
+    userEdited();
     asUser([&] {
         if (canFocus(control)) moveFocus(control);
         if (control.kind() == Kind::CheckBox)
@@ -217,12 +231,66 @@ void Form::userClick(Control& control) {
 
 void Form::userChoose(Control& combo, int index) {
     if (index < 0 || index >= static_cast<int>(combo.items().size())) return;
+    userEdited();
     asUser([&] {
         combo.listIndex_ = index;
         combo.writeText(combo.items()[static_cast<std::size_t>(index)], false);
         notify(combo, Property::ListIndex);
         raise(combo, Event::Click, combo.onClick);
     });
+}
+
+Form::Kept Form::keep() const {
+    Kept kept;
+    kept.controls.reserve(controls_.size());
+    for (const auto& c : controls_)
+        kept.controls.push_back(c->state());
+    kept.focused = focused_;
+    if (onKeepState) kept.restoreOwn = onKeepState();
+    return kept;
+}
+
+void Form::putBack(const Kept& kept) {
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        controls_[i]->restore(kept.controls[i]);
+    if (kept.restoreOwn) kept.restoreOwn();
+    // The focus as it was, without events: the window's focus flags came
+    // back with its own state.
+    if (focused_ != kept.focused) {
+        focused_ = kept.focused;
+        for (auto* o : observers_)
+            o->focusMoved(focused_);
+    }
+    // The caret last: moving the focus may have placed it.
+    if (focused_) notify(*focused_, Property::Caret);
+}
+
+void Form::userPick(const std::function<void()>& choose) {
+    userEdited();
+    Kept before = keep();
+    picking_ = true;
+    struct Done {
+        bool& picking;
+        ~Done() { picking = false; }
+    } done{picking_};
+    asUser(choose);
+    beforePick_ = std::move(before);
+    afterPick_ = keep();
+    pickStep_ = PickStep::Done;
+}
+
+bool Form::undoPick() {
+    if (pickStep_ != PickStep::Done || depth_ != 0) return false;
+    putBack(beforePick_);
+    pickStep_ = PickStep::Undone;
+    return true;
+}
+
+bool Form::redoPick() {
+    if (pickStep_ != PickStep::Undone || depth_ != 0) return false;
+    putBack(afterPick_);
+    pickStep_ = PickStep::Done;
+    return true;
 }
 
 } // namespace forms

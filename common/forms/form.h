@@ -79,6 +79,22 @@ public:
     int eventDepth() const { return depth_; }
     // Called whenever the outermost handler has returned.
     std::function<void()> onIdle;
+    // Called just before onIdle: what a window derives from its fields (its
+    // foot line) is brought up to date here.
+    std::function<void()> afterEvents;
+
+    // --- a pick is one step for the whole window.
+    // Runs a pick's actions as the user's own and keeps the window as it
+    // was before and after. Directly after it, undoPick() puts the window
+    // back exactly as it was (every control, the focus, the caret and the
+    // window's own state) and redoPick() does the pick again; any other edit
+    // of the user's ends that chance. Both answer whether they acted.
+    void userPick(const std::function<void()>& choose);
+    bool undoPick();
+    bool redoPick();
+    // The window's own variables beyond its controls: returns a function
+    // that puts them back as they are now.
+    std::function<std::function<void()>()> onKeepState;
 
     // --- the user's input; a failure that nothing ignores ends the handler.
     // The control's KeyPress handler sees the code; 0 means cancelled.
@@ -106,6 +122,16 @@ private:
     void moveFocus(Control& target); // fails on hidden controls or a hidden window
     void notifyForm(FormProperty property);
     template <class F> void asUser(F&& f);
+    // The user's own edit: a pick's step can no longer be undone.
+    void userEdited();
+
+    struct Kept {
+        std::vector<ControlState> controls;
+        Control* focused = nullptr;
+        std::function<void()> restoreOwn;
+    };
+    Kept keep() const;
+    void putBack(const Kept& kept);
 
     std::string name_, caption_, icon_;
     int clientWidth_, clientHeight_;
@@ -117,6 +143,11 @@ private:
     std::vector<FormObserver*> observers_;
     Tracer tracer_;
     int depth_ = 0;
+    // The last pick's window before and after, while it may be undone.
+    enum class PickStep { None, Done, Undone };
+    PickStep pickStep_ = PickStep::None;
+    bool picking_ = false;
+    Kept beforePick_, afterPick_;
 };
 
 // The screen the windows live on, in twips (set by the view at start): its

@@ -252,6 +252,52 @@ TEST_F(Fixture, TracerSeesNestingDepth) {
     EXPECT_EQ(form.eventDepth(), 0);
 }
 
+TEST_F(Fixture, APickIsOneStepForTheWholeWindow) {
+    form.show();
+    c("Text1").SetFocus();
+    c("Text1").setSelection(1, 2);
+    std::string own = "kept";
+    form.onKeepState = [&] { return [&own, was = own] { own = was; }; };
+    const auto pick = [&] {
+        form.userClick(c("Check1"));
+        form.userEdit(c("Text2"), "42");
+        form.userClick(c("Option2"));
+        own = "picked";
+    };
+    struct Row {
+        const char* then;
+        bool undone;
+    };
+    for (const Row row : {Row{"undo", true}, Row{"tab", true}, Row{"edit", false}}) {
+        form.userPick(pick);
+        const Control* picked = form.focused();
+        if (std::string(row.then) == "edit") form.userEdit(c("Text2"), "7");
+        if (std::string(row.then) == "tab") form.userTab();
+        log.clear();
+        ASSERT_EQ(form.undoPick(), row.undone) << row.then;
+        EXPECT_TRUE(log.empty()) << row.then; // no event while putting back
+        if (!row.undone) {
+            EXPECT_EQ(c("Text2").text(), "7");
+            EXPECT_FALSE(form.redoPick());
+            continue;
+        }
+        EXPECT_EQ(c("Check1").value(), 1) << row.then;
+        EXPECT_EQ(c("Text2").text(), "9,75") << row.then;
+        EXPECT_EQ(c("Option1").value(), 1) << row.then;
+        EXPECT_EQ(form.focused(), &c("Text1")) << row.then;
+        EXPECT_EQ(c("Text1").selStart(), 1) << row.then;
+        EXPECT_EQ(c("Text1").selLength(), 2) << row.then;
+        EXPECT_EQ(own, "kept") << row.then;
+        EXPECT_FALSE(form.undoPick());
+        ASSERT_TRUE(form.redoPick());
+        EXPECT_EQ(c("Text2").text(), "42");
+        EXPECT_EQ(c("Option2").value(), 1);
+        EXPECT_EQ(form.focused(), picked);
+        EXPECT_EQ(own, "picked");
+        ASSERT_TRUE(form.undoPick()); // back to the start for the next row
+    }
+}
+
 TEST(DoEvents, RunsTheInstalledHook) {
     int runs = 0;
     setDoEventsHook([&] { ++runs; });
