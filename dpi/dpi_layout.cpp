@@ -104,7 +104,8 @@ forms::FormDecl layout() {
     f.name = "DPI";
     f.caption = "Brixtel Rastomat";
     f.clientWidth = 5175;
-    f.clientHeight = 5940;
+    // The frames, and below them the foot line.
+    f.clientHeight = 5940 + forms::FootLineHeight;
     f.icon = "icon";
 
     const Font unit = bold(14.25);
@@ -172,6 +173,12 @@ forms::FormDecl layout() {
     lock.accessibleDescription =
         "Höhe und Breite ändern sich im gespeicherten Seitenverhältnis mit";
     c.push_back(place(std::move(lock), 3465, 5220, 1755, 495));
+
+    // Derived facts below the frames, on two lines of the small font.
+    ControlDecl foot =
+        label("FootLine", "", "", 120, 5880, 4935, forms::FootLineHeight, regular(8.25));
+    foot.statusLine = true;
+    c.push_back(std::move(foot));
 
     // The picture store below the client area: the mode pictures are copied
     // from here.

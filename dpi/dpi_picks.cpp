@@ -35,8 +35,11 @@ forms::PickGroup resolutionPicks(DpiWindow& window) {
     return group;
 }
 
+// The first line of a submenu with nothing to offer.
+constexpr const char* NoPixelSize = "Erst eine Bildgröße in Pixeln eingeben";
+
 forms::PickGroup fitPicks(DpiWindow& window) {
-    forms::PickGroup group{"Passend für", {}};
+    forms::PickGroup group{"Passend für", {}, NoPixelSize};
     for (const Paper& paper : paperSizes())
         group.picks.push_back({paperText(paper), fitFor(window, paper).has_value(),
                                [&window, &paper] { fitToPaper(window, paper); }});

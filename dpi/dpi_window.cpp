@@ -2,8 +2,12 @@
 
 #include "common/commands/placement.h"
 #include "common/forms/error_policy.h"
+#include "dpi/dpi_foot_line.h"
 #include "dpi/dpi_layout.h"
 #include "dpi/dpi_picks.h"
+
+#include <tuple>
+#include <utility>
 
 namespace dpi {
 
@@ -14,14 +18,18 @@ DpiWindow::DpiWindow()
       Text4_(c("Text4")), Text5_(c("Text5")), Check1_(c("Check1")), Option1_(c("Option1")),
       Option2_(c("Option2")), Frame1_(c("Frame1")), Frame2_(c("Frame2")), Label10_(c("Label10")),
       Label12_(c("Label12")), Label14_(c("Label14")), Label15_(c("Label15")),
-      Label16_(c("Label16")), Image1_(c("Image1")), Picture1_(c("Picture1")),
-      Picture2_(c("Picture2")), Picture3_(c("Picture3")), Picture4_(c("Picture4")),
-      Picture5_(c("Picture5")), Picture6_(c("Picture6")), Picture7_(c("Picture7")) {
+      Label16_(c("Label16")), FootLine_(c("FootLine")), Image1_(c("Image1")),
+      Picture1_(c("Picture1")), Picture2_(c("Picture2")), Picture3_(c("Picture3")),
+      Picture4_(c("Picture4")), Picture5_(c("Picture5")), Picture6_(c("Picture6")),
+      Picture7_(c("Picture7")) {
     wire();
 }
 
 void DpiWindow::wire() {
-    form_.onLoad = [this] { Form_Load(); };
+    form_.onLoad = [this] {
+        Form_Load();
+        ShowFootLine();
+    };
     form_.onPicks = [this](const forms::Control& c) { return picksFor(*this, c); };
 
     Text1_.onChange = [this] { Text1_Change(); };
@@ -48,6 +56,18 @@ void DpiWindow::wire() {
     Option1_.onClick = [this] { Option1_Click(); };
     Option2_.onClick = [this] { Option2_Click(); };
     Check1_.onClick = [this] { Check1_Click(); };
+
+    form_.afterEvents = [this] { ShowFootLine(); };
+    // What a pick's undo puts back beside the controls.
+    form_.onKeepState = [this] {
+        return [this, px = std::pair{PxWidthPerHeight, PxHeightPerWidth},
+                cm = std::pair{CmWidthPerHeight, CmHeightPerWidth},
+                flags = std::tuple{Text1Active, Text2Active, Text3Active, Text4Active}] {
+            std::tie(PxWidthPerHeight, PxHeightPerWidth) = px;
+            std::tie(CmWidthPerHeight, CmHeightPerWidth) = cm;
+            std::tie(Text1Active, Text2Active, Text3Active, Text4Active) = flags;
+        };
+    };
 }
 
 // Start-up goes on past any failing step.
@@ -68,6 +88,11 @@ void DpiWindow::Form_Load() {
     step([&] { Label16_.setLeft(Text2_.left()); });
     step([&] { Text1_.setVisible(false); });
     step([&] { Text2_.setVisible(false); });
+}
+
+void DpiWindow::ShowFootLine() {
+    std::string text = footText(*this);
+    if (text != FootLine_.caption()) FootLine_.setCaption(std::move(text));
 }
 
 } // namespace dpi

@@ -26,6 +26,8 @@ public:
     value::Variant Text1Active, Text2Active, Text3Active, Text4Active;
 
     void Form_Load();
+    // Brings the foot line up to date with the fields.
+    void ShowFootLine();
 
     // Modes and the proportion lock.
     void Option1_Click();
@@ -74,7 +76,7 @@ private:
     forms::Form form_;
     forms::Control &Text1_, &Text2_, &Text3_, &Text4_, &Text5_;
     forms::Control &Check1_, &Option1_, &Option2_, &Frame1_, &Frame2_;
-    forms::Control &Label10_, &Label12_, &Label14_, &Label15_, &Label16_;
+    forms::Control &Label10_, &Label12_, &Label14_, &Label15_, &Label16_, &FootLine_;
     forms::Control &Image1_, &Picture1_, &Picture2_, &Picture3_, &Picture4_, &Picture5_, &Picture6_,
         &Picture7_;
 };

@@ -97,11 +97,21 @@ forms::FormDecl FormatLayout() {
     bracket.visible = false;
     bracket.accessibleName = "Proportionen gekoppelt";
 
+    // Derived facts below the frame, on two lines of the small font.
+    ControlDecl foot{.name = "FootLine", .kind = Kind::Label, .container = "", .text = ""};
+    foot.left = 120;
+    foot.top = 3810;
+    foot.width = 4335;
+    foot.height = forms::FootLineHeight;
+    foot.font = Font{8.25, false};
+    foot.foreColor = Black;
+    foot.statusLine = true;
+
     forms::FormDecl f{
         .name = "frmFormat",
         .caption = "Brixtel Aspekto",
         .clientWidth = 4560,
-        .clientHeight = 3870,
+        .clientHeight = 3870 + forms::FootLineHeight,
         .icon = "icon",
         .controls = {
             frame,
@@ -119,6 +129,7 @@ forms::FormDecl FormatLayout() {
                      "Höhe und Breite ändern sich im gespeicherten Seitenverhältnis mit"),
             checkBox("chkOnTop", "immer im Vordergrund", 3060, 10, 0,
                      "Das Fenster bleibt über allen anderen Fenstern"),
+            foot,
         }};
     using forms::LabelRole;
     forms::relateLabel(f, "Label5", "Combo1", LabelRole::Heading);

@@ -5,8 +5,12 @@
 #include "common/editing/numeric_field.h"
 #include "common/forms/error_policy.h"
 #include "common/value/conversions.h"
+#include "format/format_foot_line.h"
 #include "format/format_layout.h"
 #include "format/more_formats.h"
+
+#include <tuple>
+#include <utility>
 
 namespace format {
 
@@ -28,13 +32,27 @@ std::string scaled(const forms::Control& field, double ratio) {
 FormatWindow::FormatWindow()
     : form_(FormatLayout()), Text1_(form_.control("Text1")), Text2_(form_.control("Text2")),
       Combo1_(form_.control("Combo1")), Check1_(form_.control("Check1")),
-      chkOnTop_(form_.control("chkOnTop")), Picture1_(form_.control("Picture1")) {
+      chkOnTop_(form_.control("chkOnTop")), Picture1_(form_.control("Picture1")),
+      FootLine_(form_.control("FootLine")) {
     wire();
 }
 
 void FormatWindow::wire() {
-    form_.onLoad = [this] { Form_Load(); };
+    form_.onLoad = [this] {
+        Form_Load();
+        ShowFootLine();
+    };
     form_.onPicks = [this](const forms::Control& c) { return picksFor(*this, c); };
+    form_.afterEvents = [this] { ShowFootLine(); };
+    // What a pick's undo puts back beside the controls.
+    form_.onKeepState = [this] {
+        return [this, ratios = std::pair{PxWidthPerHeight, PxHeightPerWidth},
+                flags = std::pair{Text1Active, Text2Active}, preset = PresetSize] {
+            std::tie(PxWidthPerHeight, PxHeightPerWidth) = ratios;
+            std::tie(Text1Active, Text2Active) = flags;
+            PresetSize = preset;
+        };
+    };
     Combo1_.onClick = [this] { Combo1_Click(); };
     Check1_.onClick = [this] { Check1_Click(); };
     chkOnTop_.onClick = [this] { chkOnTop_Click(); };
@@ -105,6 +123,11 @@ void FormatWindow::Combo1_Click() {
     step([&] { Text2_.setText(commands::TextAfter(PresetSize, "x")); });
     step([] { forms::DoEvents(); });
     step([&] { Check1_.setValue(1); });
+}
+
+void FormatWindow::ShowFootLine() {
+    std::string text = footText(*this);
+    if (text != FootLine_.caption()) FootLine_.setCaption(std::move(text));
 }
 
 void FormatWindow::chkOnTop_Click() {

@@ -26,6 +26,8 @@ public:
     std::string PresetSize;
 
     void Form_Load();
+    // Brings the foot line up to date with the fields.
+    void ShowFootLine();
 
     // Presets and the proportion lock.
     void Combo1_Click();
@@ -42,7 +44,7 @@ private:
     void wire();
 
     forms::Form form_;
-    forms::Control &Text1_, &Text2_, &Combo1_, &Check1_, &chkOnTop_, &Picture1_;
+    forms::Control &Text1_, &Text2_, &Combo1_, &Check1_, &chkOnTop_, &Picture1_, &FootLine_;
 };
 
 } // namespace format

@@ -62,7 +62,14 @@ struct ControlDecl {
     // Label: the field it is shown in place of while that field is hidden;
     // the field's labels then label it.
     std::string standsFor{};
+    // Label: the window's foot line, a status line of derived facts and
+    // passing notes; selectable, never a tab stop.
+    bool statusLine = false;
 };
+
+// A window's foot line holds two lines of the small label font (8.25 pt);
+// the window grows by its height.
+constexpr int FootLineHeight = 390;
 
 struct FormDecl {
     std::string name;

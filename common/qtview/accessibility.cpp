@@ -1,5 +1,6 @@
 #include "common/qtview/accessibility.h"
 
+#include "common/qtview/foot_line.h"
 #include "common/qtview/widget_style.h"
 
 #include <QAbstractItemView>
@@ -22,7 +23,7 @@ const char* const accessibleKind = "qtview_accessible";
 // is hidden. On such a label: the captions of its field.
 const char* const mirrorProperty = "qtview_mirror";
 const char* const captionsProperty = "qtview_captions";
-enum Own { Decorative = 1, TextLabel, NamedList, Notice };
+enum Own { Decorative = 1, TextLabel, NamedList, Notice, Status };
 
 class DecorativePicture : public QAccessibleWidget {
 public:
@@ -78,6 +79,17 @@ public:
     explicit NoticeText(QLabel* l) : QAccessibleWidget(l, QAccessible::Notification) {}
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// The foot line: a status bar named by its whole text, also where the
+// line shows it cut.
+class StatusText : public QAccessibleWidget {
+public:
+    explicit StatusText(FootLine* l) : QAccessibleWidget(l, QAccessible::StatusBar) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<FootLine*>(widget())->fullText();
         return QAccessibleWidget::text(t);
     }
 };
@@ -139,6 +151,9 @@ QAccessibleInterface* ownFactory(const QString&, QObject* object) {
     case Notice:
         if (auto* label = qobject_cast<QLabel*>(w)) return new NoticeText(label);
         break;
+    case Status:
+        if (auto* line = dynamic_cast<FootLine*>(w)) return new StatusText(line);
+        break;
     default:
         break;
     }
@@ -193,6 +208,10 @@ void nameByAccessibleName(QComboBox* box) {
 
 void announceAsNotification(QLabel* note) {
     useOwn(note, Notice);
+}
+
+void announceAsStatusLine(FootLine* line) {
+    useOwn(line, Status);
 }
 
 void describeLabels(const forms::Form& form,

@@ -9,6 +9,8 @@ class QWidget;
 
 namespace qtview {
 
+class FootLine;
+
 // A decorative picture: assistive technology reports it as not shown, so a
 // screen reader passes over it.
 void hideFromAssistiveTechnology(QWidget* picture);
@@ -24,6 +26,9 @@ void nameByAccessibleName(QComboBox* box);
 // A note that comes and goes: a notification named by its text, announced
 // by a screen reader each time it is shown.
 void announceAsNotification(QLabel* note);
+
+// The foot line: a status bar, named by its whole text.
+void announceAsStatusLine(FootLine* line);
 
 // A label's text is what a screen reader reads; its description says what
 // it is to the control it is declared for: the caption, unit or heading

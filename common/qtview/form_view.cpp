@@ -3,6 +3,7 @@
 #include "common/qtview/accessibility.h"
 #include "common/qtview/combo_style.h"
 #include "common/qtview/field_edit.h"
+#include "common/qtview/foot_line.h"
 #include "common/qtview/group_box_frame.h"
 #include "common/qtview/option_button.h"
 #include "common/qtview/pictures.h"
@@ -130,6 +131,12 @@ QWidget* FormView::createWidget(Control& c, QWidget* parent) {
         break;
     }
     case Kind::Label: {
+        if (d.statusLine) {
+            auto* line = new FootLine(parent);
+            makeSelectable(line, c);
+            w = line;
+            break;
+        }
         auto* label = new QLabel(parent);
         nameByTextAlone(label);
         label->setTextFormat(Qt::PlainText);
@@ -295,8 +302,9 @@ void FormView::apply(Control& c, Property property) {
         if (c.kind() == Kind::ComboBox) applyCombo(c, w);
         break;
     case Property::Caret:
-        if (c.kind() == Kind::TextBox) {
-            auto* edit = static_cast<QLineEdit*>(w);
+        if (c.kind() == Kind::TextBox || c.kind() == Kind::ComboBox) {
+            auto* edit = c.kind() == Kind::TextBox ? static_cast<QLineEdit*>(w)
+                                                   : static_cast<QComboBox*>(w)->lineEdit();
             QSignalBlocker block(edit);
             if (c.selLength() > 0)
                 edit->setSelection(c.selStart(), c.selLength());
@@ -322,6 +330,10 @@ void FormView::applyCaption(Control& c, QWidget* w) {
         w->setAccessibleName(caption);
         break;
     case Kind::Label:
+        if (auto* line = dynamic_cast<FootLine*>(w)) {
+            line->setFullText(caption);
+            break;
+        }
         static_cast<QLabel*>(w)->setText(caption);
         w->setAccessibleName(caption);
         break;

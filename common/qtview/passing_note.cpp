@@ -1,6 +1,7 @@
 #include "common/qtview/passing_note.h"
 
 #include "common/qtview/accessibility.h"
+#include "common/qtview/foot_line.h"
 
 #include <algorithm>
 
@@ -35,9 +36,18 @@ void PassingNote::say(const QString& text) {
     hide();
     setText(text);
     const QWidget* window = parentWidget();
-    const int width = window->width() - 2 * Margin;
-    const int height = std::min(heightForWidth(width), window->height() - 2 * Margin);
-    setGeometry(Margin, window->height() - Margin - height, width, height);
+    if (const FootLine* line = window->findChild<FootLine*>()) {
+        // In the foot line's place; its own text is back when the note goes.
+        const QRect place(line->mapTo(window, QPoint(0, 0)), line->size());
+        setFont(line->font());
+        setMargin(1);
+        const int height = std::max(place.height(), heightForWidth(place.width()));
+        setGeometry(place.left(), place.bottom() + 1 - height, place.width(), height);
+    } else {
+        const int width = window->width() - 2 * Margin;
+        const int height = std::min(heightForWidth(width), window->height() - 2 * Margin);
+        setGeometry(Margin, window->height() - Margin - height, width, height);
+    }
     raise();
     show();
     hide_.start();

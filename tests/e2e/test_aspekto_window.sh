@@ -14,13 +14,14 @@ start_program aspekto "$ASPEKTO"
 id="$(wait_window "Brixtel Aspekto" 20)"
 out="$program_out"
 
-# Client area: 4560 x 3870 twips at 15 twips per pixel, not resizable.
+# Client area: 4560 x 4260 twips at 15 twips per pixel (the frame's 3870 and
+# the foot line's 390), not resizable.
 geometry="$(client_geometry "$id")"
 read -r cx cy width height <<<"$geometry"
-[[ "$width x $height" == "304 x 258" ]] || fail "client area is $width x $height, expected 304 x 258"
+[[ "$width x $height" == "304 x 284" ]] || fail "client area is $width x $height, expected 304 x 284"
 hints="$(x xprop -id "$id" WM_NORMAL_HINTS)"
-grep -q 'minimum size: 304 by 258' <<<"$hints" || fail "minimum size hint: $hints"
-grep -q 'maximum size: 304 by 258' <<<"$hints" || fail "maximum size hint: $hints"
+grep -q 'minimum size: 304 by 284' <<<"$hints" || fail "minimum size hint: $hints"
+grep -q 'maximum size: 304 by 284' <<<"$hints" || fail "maximum size hint: $hints"
 
 # Centred, computed here from the screen size alone:
 # top  = half(near(screen height * 0.85)) - half(window height)
@@ -32,7 +33,7 @@ import math, sys
 w, h = (int(v) for v in sys.argv[1].split())
 def half(n):
     return math.trunc(n / 2)
-top = max(0, half(round(h * 15 * 0.85)) - half(3870))
+top = max(0, half(round(h * 15 * 0.85)) - half(4260))
 left = max(0, half(w * 15) - half(4560))
 print(round(left / 15), round(top / 15))
 PY

@@ -33,6 +33,6 @@ EOF
     [[ "$position" == "$expected" ]] || fail "$1: frame's corner at ($position), expected ($expected)"
     note "$1: frame at ($position)"
 }
-check RASTOMAT "Brixtel Rastomat" 5175 5940
-check ASPEKTO "Brixtel Aspekto" 4560 3870
+check RASTOMAT "Brixtel Rastomat" 5175 6330
+check ASPEKTO "Brixtel Aspekto" 4560 4260
 note "PASS"

@@ -11,15 +11,16 @@ start_x 1280x1024x24
 start_program rastomat "$RASTOMAT"
 id="$(wait_window "Brixtel Rastomat" 20)"
 
-# Client area: 5175 x 5940 twips at 15 twips per pixel.
+# Client area: 5175 x 6330 twips at 15 twips per pixel: the frames' 5940
+# and the foot line's 390.
 geometry="$(client_geometry "$id")"
 read -r cx cy width height <<<"$geometry"
-[[ "$width x $height" == "345 x 396" ]] || fail "client area is $width x $height, expected 345 x 396"
+[[ "$width x $height" == "345 x 422" ]] || fail "client area is $width x $height, expected 345 x 422"
 
 # Fixed size: the size hints allow exactly the client size.
 hints="$(x xprop -id "$id" WM_NORMAL_HINTS)"
-grep -q 'minimum size: 345 by 396' <<<"$hints" || fail "minimum size hint: $hints"
-grep -q 'maximum size: 345 by 396' <<<"$hints" || fail "maximum size hint: $hints"
+grep -q 'minimum size: 345 by 422' <<<"$hints" || fail "minimum size hint: $hints"
+grep -q 'maximum size: 345 by 422' <<<"$hints" || fail "maximum size hint: $hints"
 
 # An ordinary window (not a tool window) that the manager lets close and move
 # but neither resize nor maximize.
@@ -45,7 +46,7 @@ import math, sys
 w, h = (int(v) for v in sys.argv[1].split())
 def half(n):
     return math.trunc(n / 2)
-top = half(round(h * 15 * 0.85)) - half(5940)
+top = half(round(h * 15 * 0.85)) - half(6330)
 left = half(w * 15) - half(5175)
 print(round(left / 15), round(top / 15))
 EOF

@@ -6,9 +6,9 @@ using format_test::StartedWindow;
 
 TEST_F(StartedWindow, OpensCentredLockedWithTheCaretInTheHeightField) {
     EXPECT_TRUE(form().shown());
-    // 4560 x 3870 twips on 15360 x 11520: left 7680 - 2280, top 4896 - 1935.
+    // 4560 x 4260 twips on 15360 x 11520: left 7680 - 2280, top 4896 - 2130.
     EXPECT_EQ(form().left(), 5400);
-    EXPECT_EQ(form().top(), 2961);
+    EXPECT_EQ(form().top(), 2766);
     EXPECT_EQ(focused(), "Text1");
     EXPECT_TRUE(window.Text1Active.equals(1));
     EXPECT_TRUE(window.Text2Active.isUnset());

@@ -1,6 +1,10 @@
 // The real DPI window's fields, typed into through the widgets.
 #include "tests/qt/dpi_view.h"
 
+#include "common/qtview/foot_line.h"
+
+#include <QAccessible>
+
 namespace {
 
 using DpiWindowView = DpiView;
@@ -46,6 +50,28 @@ TEST_F(DpiWindowView, PrintModeOpensThePixelFieldsToFourDigits) {
     QTest::keyClicks(edit, ",12");
     EXPECT_EQ(text("Text1"), "7681");
     EXPECT_EQ(edit->text(), "7681");
+}
+
+TEST_F(DpiWindowView, TheFootLineLiesBelowTheFramesOnTwoLinesAtMost) {
+    auto* line = dynamic_cast<qtview::FootLine*>(view->widgetFor("FootLine"));
+    ASSERT_NE(line, nullptr);
+    // The window grew by the line alone: 396 + 26 pixels.
+    EXPECT_EQ(view->size(), QSize(345, 422));
+    EXPECT_EQ(line->geometry(), QRect(8, 392, 329, 26));
+    EXPECT_EQ(line->focusPolicy(), Qt::NoFocus);
+    const QString word = QStringLiteral("Megapixel · ");
+    for (int words : {1, 40}) {
+        const QString full = word.repeated(words).trimmed();
+        window.form().control("FootLine").setCaption(full.toStdString());
+        const bool cut = words > 1;
+        EXPECT_EQ(line->text().endsWith(QChar(0x2026)), cut) << words;
+        EXPECT_EQ(line->toolTip(), cut ? full : QString()) << words;
+        EXPECT_LE(line->heightForWidth(line->width()), line->height()) << words;
+        QAccessibleInterface* status = QAccessible::queryAccessibleInterface(line);
+        EXPECT_EQ(status->role(), QAccessible::StatusBar);
+        EXPECT_EQ(status->text(QAccessible::Name), full);
+        EXPECT_EQ(status->text(QAccessible::Description), cut ? full : QString());
+    }
 }
 
 } // namespace
