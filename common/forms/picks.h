@@ -13,10 +13,13 @@ struct Pick {
     std::function<void()> choose;
 };
 
-// Picks under one heading: a submenu.
+// Picks under one heading: a submenu. Without a title the picks stand in
+// the menu itself. Where none of them can be chosen, the hint is the
+// submenu's first line and says why.
 struct PickGroup {
     std::string title;
     std::vector<Pick> picks;
+    std::string hint{};
 };
 
 } // namespace forms

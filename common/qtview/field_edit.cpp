@@ -70,6 +70,13 @@ FieldEdit::FieldEdit(forms::Control& control, QWidget* parent)
     });
 }
 
+void FieldEdit::tellCaret() {
+    if (hasSelectedText())
+        control_.setSelection(selectionStart(), static_cast<int>(selectedText().size()));
+    else
+        control_.setSelection(cursorPosition(), 0);
+}
+
 QString FieldEdit::filtered(const QString& typed) {
     QString kept;
     for (QChar c : typed) {
@@ -116,8 +123,9 @@ void FieldEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     if (!hasSelectedText()) return;
     const TextRange word{selectionStart(), static_cast<int>(selectedText().size())};
     const TextRange number = wholeNumberAround(text(), word);
-    if (number.start != word.start || number.length != word.length)
-        setSelection(number.start, number.length);
+    if (number.start == word.start && number.length == word.length) return;
+    setSelection(number.start, number.length);
+    offerAsPrimarySelection(selectedText());
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* event) {
@@ -127,6 +135,13 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
         const QPoint at = cursorRect().center();
         QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
         contextMenuEvent(&menuEvent);
+        event->accept();
+        return;
+    }
+    // Directly after a pick, undo and redo are the whole window's: the pick
+    // wrote several fields and the lock.
+    if ((event->matches(QKeySequence::Undo) && control_.form().undoPick()) ||
+        (event->matches(QKeySequence::Redo) && control_.form().redoPick())) {
         event->accept();
         return;
     }

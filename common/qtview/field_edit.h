@@ -15,6 +15,10 @@ class FieldEdit : public QLineEdit {
 public:
     FieldEdit(forms::Control& control, QWidget* parent);
 
+    // Tells the model where the caret and selection are now; it keeps them
+    // only for what it must put back (a pick's undo).
+    void tellCaret();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;

@@ -223,3 +223,25 @@ TEST_F(Clipboard, ADoubleClickSelectsTheWholeNumber) {
     QTest::mouseDClick(label, Qt::LeftButton, {}, onDecimals);
     EXPECT_EQ(label->selectedText(), "2,36");
 }
+
+// A submenu with nothing to offer says why in its first line.
+TEST_F(Clipboard, AGreyedSubmenuSaysWhy) {
+    QTest::mouseClick(view->widgetFor("Option2"), Qt::LeftButton);
+    window.form().userEdit(window.form().control("Text1"), "");
+    QLineEdit* edit = field("Text5");
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                            edit->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(edit, &event);
+    auto* menu = edit->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QMenu* fit = nullptr;
+    for (QAction* a : menu->actions())
+        if (a->menu() && a->text() == "Passend für") fit = a->menu();
+    ASSERT_NE(fit, nullptr);
+    const auto entries = fit->actions();
+    ASSERT_GT(entries.size(), 1);
+    EXPECT_EQ(entries.first()->text(), "Erst eine Bildgröße in Pixeln eingeben");
+    EXPECT_TRUE(
+        std::none_of(entries.begin(), entries.end(), [](QAction* a) { return a->isEnabled(); }));
+    menu->close();
+}
