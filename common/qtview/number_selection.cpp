@@ -1,5 +1,8 @@
 #include "common/qtview/number_selection.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 namespace qtview {
 
 namespace {
@@ -30,6 +33,12 @@ TextRange wholeNumberAround(const QString& text, TextRange selected) {
     while (inNumber(text, end))
         ++end;
     return {start, end - start};
+}
+
+void offerAsPrimarySelection(const QString& selected) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard->supportsSelection() && !selected.isEmpty())
+        clipboard->setText(selected, QClipboard::Selection);
 }
 
 } // namespace qtview

@@ -13,4 +13,8 @@ struct TextRange {
 // selections come back as they are.
 TextRange wholeNumberAround(const QString& text, TextRange selected);
 
+// On X11 a selection is also the primary selection, which a middle click
+// pastes: what the toolkit put there for its word goes for the number.
+void offerAsPrimarySelection(const QString& selected);
+
 } // namespace qtview

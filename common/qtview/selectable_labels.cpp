@@ -40,6 +40,7 @@ public:
                                      static_cast<int>(label->selectedText().size())};
                 const TextRange number = wholeNumberAround(label->text(), word);
                 label->setSelection(number.start, number.length);
+                offerAsPrimarySelection(label->selectedText());
                 deselectOthers(label);
             }
             return true;

@@ -20,7 +20,7 @@ virtual_display_packages=(xvfb xauth)
 # hands Aspekto a file over D-Bus.
 test_packages=(
     libgtest-dev libbenchmark-dev
-    "${virtual_display_packages[@]}" openbox x11-utils x11-xserver-utils xdotool imagemagick
+    "${virtual_display_packages[@]}" openbox x11-utils x11-xserver-utils xdotool xclip imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot at-spi2-core dbus-daemon python3-pyatspi
     libglib2.0-bin
     clang libclang-rt-14-dev valgrind ffmpeg exiv2 libheif-examples libimage-exiftool-perl

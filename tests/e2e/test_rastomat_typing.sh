@@ -189,6 +189,9 @@ x xdotool key --clearmodifiers Up Right Down Down Down Down Down Return
 expect_echo "$program_out" Text5.Text 300
 x xdotool key --clearmodifiers Tab
 expect_echo "$program_out" focus Text3
+before="$(for key in Text3.Text Text4.Text Label15.Caption Label16.Caption Label12.Caption; do
+    printf '%s=%s\n' "$key" "$(echo_value "$program_out" "$key")"
+done)"
 x xdotool key --clearmodifiers shift+F10
 sleep 0.5
 x xdotool key --clearmodifiers Up Right Down Down Down Down Down Down Down Down Down Return
@@ -198,4 +201,29 @@ Label15.Caption=2480
 Label16.Caption=3507
 Label12.Caption=26,10 Mb"
 assert_echo "$program_out" focus Text3
+
+# (e) The pick wrote both sides and the lock: Ctrl+Z right after it puts the
+# whole window back, Ctrl+Shift+Z does the pick again.
+x xdotool key --clearmodifiers ctrl+z
+settle_and_check "$before"
+x xdotool key --clearmodifiers ctrl+shift+z
+settle_and_check "Text3.Text=21
+Text4.Text=29,7
+Label12.Caption=26,10 Mb"
+note "a pick undone and redone: $(tr '\n' ' ' <<<"$before")"
+
+# (f) A double-click on a number selects all of it, and the middle click's
+# primary selection holds the same: on the comma of the width (29,7) and on
+# the decimals of the file size (26,10 Mb), whose text is centred in its
+# label (Frame4 at 120, 4980; Label12 at 1455, 345, 1545 wide, in twips).
+primary() { x xclip -o -selection primary 2>/dev/null; }
+primary_is() { [[ "$(primary)" == "$1" ]]; }
+x xdotool key --clearmodifiers Tab
+expect_echo "$program_out" focus Text4
+# Text4 at (2025, 1065) in Frame2 at (120, 120); "29," is about 26 pixels.
+x xdotool mousemove --window "$id" $(((120 + 2025) / 15 + 4 + 24)) $(((120 + 1065) / 15 + 15)) click --repeat 2 1
+wait_for primary_is "29,7" || fail "primary selection after a double-click on the comma of 29,7: '$(primary)'"
+x xdotool mousemove --window "$id" $(((120 + 1455 + 1545 / 2) / 15)) $(((4980 + 345) / 15 + 13)) click --repeat 2 1
+wait_for primary_is "26,10" || fail "primary selection after a double-click on 26,10 Mb: '$(primary)'"
+note "primary selection after double-clicks: 29,7 and 26,10"
 note "PASS"
