@@ -5,9 +5,9 @@
 //
 //   calc-picture-reader --fd N --family F   read the picture on descriptor N
 //   calc-picture-reader --lockdown-test     lock down, then try what must fail
-#include "common/media/picture_bytes.h"
-#include "common/media/reader_answer.h"
 #include "common/sandbox/lock_down.h"
+#include "reader/answer.h"
+#include "reader/picture_bytes.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -51,13 +51,13 @@ int readPicture(int descriptor, media::PictureFamily family) {
         return 1;
     const auto size = static_cast<std::size_t>(status.st_size);
     // Everything a read may load is loaded before the lock-down.
-    media::preparePictureReading();
+    media::reader::preparePictureReading();
     void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, descriptor, 0);
     if (mapped == MAP_FAILED) return 1;
     ::close(descriptor);
     sandbox::lockDownThisProcess();
-    const std::string answer = media::readerAnswer(
-        media::readPictureBytes(static_cast<const unsigned char*>(mapped), size, family));
+    const std::string answer = media::reader::answer(
+        media::reader::readPictureBytes(static_cast<const unsigned char*>(mapped), size, family));
     std::fputs(answer.c_str(), stdout);
     // Straight out: nothing at exit may need what the lock-down refuses
     // (a leak checker's exit scan needs ptrace).

@@ -2,7 +2,6 @@
 #include "common/media/media_facts.h"
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 // The picture reader's answer on its standard output, one line: the raw
@@ -10,7 +9,8 @@
 // is no picture it can read. The reader only reports; the programs judge.
 namespace media {
 
-std::string readerAnswer(const std::optional<RawPicture>& picture);
+inline constexpr std::string_view AnswerPicture = "picture";
+inline constexpr std::string_view AnswerNone = "none\n";
 
 // The reader's answer judged as factsFromPicture does; anything that is not
 // exactly one well-formed line is refused as a failed read.

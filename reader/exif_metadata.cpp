@@ -1,11 +1,11 @@
 // EXIF through Exiv2, from memory: the resolution of a TIFF, or of the EXIF
 // data in a JPEG, PNG or WebP, and the orientation that viewers turn by.
-#include "common/media/format_readers.h"
+#include "reader/format_readers.h"
 
 #include <exception>
 #include <exiv2/exiv2.hpp>
 
-namespace media {
+namespace media::reader {
 
 namespace {
 
@@ -82,4 +82,4 @@ ExifFacts exifBlockFacts(Bytes bytes) {
     }
 }
 
-} // namespace media
+} // namespace media::reader

@@ -1,11 +1,11 @@
 // TGA has no signature: a file named so is read as one, run-length encoded
 // or not, by stb_image's header reader.
-#include "common/media/format_readers.h"
+#include "reader/format_readers.h"
 
 #include <climits>
 #include <stb_image.h>
 
-namespace media {
+namespace media::reader {
 
 std::optional<RawPicture> tgaPicture(Bytes bytes) {
     if (bytes.size > INT_MAX) return std::nullopt;
@@ -19,4 +19,4 @@ std::optional<RawPicture> tgaPicture(Bytes bytes) {
     return raw;
 }
 
-} // namespace media
+} // namespace media::reader

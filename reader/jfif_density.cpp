@@ -1,11 +1,11 @@
-#include "common/media/format_readers.h"
+#include "reader/format_readers.h"
 
 #include <csetjmp>
 #include <cstdio>
 // libjpeg's header needs FILE and size_t declared before it.
 #include <jpeglib.h>
 
-namespace media {
+namespace media::reader {
 
 namespace {
 
@@ -50,4 +50,4 @@ std::optional<RecordedResolution> jfifDensity(Bytes bytes) {
     return result;
 }
 
-} // namespace media
+} // namespace media::reader

@@ -1,12 +1,12 @@
 // Camera RAW through LibRaw's size-only path: identified and measured, never
 // unpacked or decoded.
-#include "common/media/format_readers.h"
+#include "reader/format_readers.h"
 
 #include <libraw/libraw.h>
 
 #include <memory>
 
-namespace media {
+namespace media::reader {
 
 std::optional<RawPicture> rawPicture(Bytes bytes) {
     // LibRaw's object is large; it lives on the heap, not the stack.
@@ -23,4 +23,4 @@ std::optional<RawPicture> rawPicture(Bytes bytes) {
     return picture;
 }
 
-} // namespace media
+} // namespace media::reader

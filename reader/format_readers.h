@@ -6,7 +6,7 @@
 
 // The parts of a picture that the format libraries read from memory. Each
 // gives nothing when the bytes record nothing usable or cannot be parsed.
-namespace media {
+namespace media::reader {
 
 struct RecordedResolution {
     double x = 0;
@@ -42,4 +42,4 @@ void prepareHeif();
 // TGA, which has no signature (stb_image).
 std::optional<RawPicture> tgaPicture(Bytes bytes);
 
-} // namespace media
+} // namespace media::reader

@@ -1,9 +1,9 @@
-#include "common/media/format_readers.h"
+#include "reader/format_readers.h"
 
 #include <cstring>
 #include <png.h>
 
-namespace media {
+namespace media::reader {
 
 namespace {
 
@@ -52,4 +52,4 @@ std::optional<RecordedResolution> pngResolution(Bytes bytes) {
     return result;
 }
 
-} // namespace media
+} // namespace media::reader

@@ -8,7 +8,7 @@
 // The picture reader's own work, on bytes in memory: the reader process runs
 // it on the file it was handed, the fuzz targets on anything. Only headers
 // and metadata are parsed, never the pixels.
-namespace media {
+namespace media::reader {
 
 // Loads everything reading may need (the image plugins, libheif's codecs,
 // Exiv2's set-up), so that nothing is opened once the reader is locked down.
@@ -19,4 +19,4 @@ void preparePictureReading();
 std::optional<RawPicture> readPictureBytes(const unsigned char* data, std::size_t size,
                                            PictureFamily family);
 
-} // namespace media
+} // namespace media::reader

@@ -1,14 +1,14 @@
 // HEIF and AVIF through libheif: the primary image's size after the file's
 // own rotation, mirroring and clean aperture, which viewers show. Its EXIF
 // is read for the resolution only: the orientation is already applied.
-#include "common/media/format_readers.h"
+#include "reader/format_readers.h"
 
 #include <libheif/heif.h>
 
 #include <memory>
 #include <vector>
 
-namespace media {
+namespace media::reader {
 
 namespace {
 
@@ -64,4 +64,4 @@ std::optional<RawPicture> heifPicture(Bytes bytes) {
     return raw;
 }
 
-} // namespace media
+} // namespace media::reader

@@ -1,6 +1,6 @@
-#include "common/media/picture_bytes.h"
+#include "reader/picture_bytes.h"
 
-#include "common/media/format_readers.h"
+#include "reader/format_readers.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -8,7 +8,7 @@
 #include <QImageReader>
 #include <QLoggingCategory>
 
-namespace media {
+namespace media::reader {
 
 namespace {
 
@@ -87,4 +87,4 @@ std::optional<RawPicture> readPictureBytes(const unsigned char* data, std::size_
     return commonPicture(bytes);
 }
 
-} // namespace media
+} // namespace media::reader
