@@ -2,7 +2,9 @@
 
 #include "common/sandbox/child_limits.h"
 
-#include <fcntl.h>
+#include <QProcessEnvironment>
+
+#include <signal.h>
 
 namespace media {
 
@@ -18,6 +20,20 @@ const sandbox::ChildLimits& childLimits() {
     return limits;
 }
 
+// What a child may learn from the environment: where programs lie, the
+// language, and a sanitizer's settings in a build with one. Nothing that
+// loads code into it (LD_PRELOAD, LD_LIBRARY_PATH).
+QProcessEnvironment childEnvironment() {
+    const QProcessEnvironment outer = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment reduced;
+    for (const char* name : {"PATH", "LANG", "LANGUAGE", "LC_ALL", "LC_CTYPE", "LC_MESSAGES",
+                             "LC_NUMERIC", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+        const QString key = QString::fromLatin1(name);
+        if (outer.contains(key)) reduced.insert(key, outer.value(key));
+    }
+    return reduced;
+}
+
 } // namespace
 
 ChildRead::ChildRead(OpenedFile file, const ChildSettings& settings, const QStringList& arguments,
@@ -30,11 +46,11 @@ ChildRead::ChildRead(OpenedFile file, const ChildSettings& settings, const QStri
     process_.setStandardInputFile(QProcess::nullDevice());
     const int descriptor = file_.descriptor();
     const sandbox::ChildLimits& limits = childLimits();
+    process_.setProcessEnvironment(childEnvironment());
     process_.setChildProcessModifier([descriptor, &limits] {
         // Between fork and exec: only the one file is handed on, and the
         // child parses it under the limits that can be set from outside.
-        ::fcntl(descriptor, F_SETFD, 0);
-        limits.applyInChild();
+        limits.applyInChild(descriptor);
     });
     deadline_.setSingleShot(true);
     connect(&deadline_, &QTimer::timeout, this, [this] {
@@ -59,10 +75,16 @@ ChildRead::ChildRead(OpenedFile file, const ChildSettings& settings, const QStri
 ChildRead::~ChildRead() {
     // Quietly: no result is wanted any more.
     process_.disconnect();
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished(1000);
-    }
+    end();
+}
+
+void ChildRead::end() {
+    if (process_.state() == QProcess::NotRunning) return;
+    // The child leads a process group of its own: whatever it started goes
+    // with it. Before the child is reaped, so the group's id is still its.
+    if (const qint64 pid = process_.processId(); pid > 0) ::kill(-static_cast<pid_t>(pid), SIGKILL);
+    process_.kill();
+    process_.waitForFinished(1000);
 }
 
 void ChildRead::start() {
@@ -78,10 +100,7 @@ void ChildRead::conclude(ReadResult result) {
     if (done_) return;
     done_ = true;
     deadline_.stop();
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished(1000);
-    }
+    end();
     file_ = OpenedFile();
     emit finished(result);
 }

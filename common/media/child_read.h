@@ -32,8 +32,9 @@ struct ChildReasons {
 // One read by a program in a process of its own (the picture reader,
 // ffprobe), given the open file as an inherited descriptor: a hostile file
 // can crash or hang only that process. Runs without blocking in the thread
-// it lives in; destroying it kills a child still running, so quitting never
-// waits for one.
+// it lives in, which must outlive the child: the child is killed when that
+// thread ends. Destroying it kills a child still running with its whole
+// process group, so quitting never waits for one.
 class ChildRead : public QObject {
     Q_OBJECT
 public:
@@ -50,6 +51,8 @@ signals:
 
 private:
     void conclude(ReadResult result);
+    // Kills the child and all it started, if it still runs.
+    void end();
 
     OpenedFile file_;
     ChildSettings settings_;

@@ -37,6 +37,12 @@ FileKind kindOfOpened(const OpenedFile& file, const QString& path) {
     return kindOf(QFileInfo(path).fileName(), head);
 }
 
+// The demuxers ffprobe may use: containers and streams of video and sound
+// that hold their own data.
+constexpr const char* VideoFormats =
+    "mov,matroska,avi,mpeg,mpegts,mpegvideo,m4v,h264,hevc,flv,ogg,asf,mxf,dv,nut,ivf,rm,"
+    "mp3,wav,w64,flac,aac,ac3,eac3,dts,aiff,amr,ape,au,caf,wv,tta";
+
 const ChildReasons PictureReasons{
     "Das Programm zum Lesen von Bildern fehlt.",
     "Das Bild wurde nicht rechtzeitig gelesen.",
@@ -112,11 +118,14 @@ void MediaReader::read(const QString& path, bool videos) {
     } else if (kind.is == FileKind::Is::Video && !videos) {
         return answerLater(path, {{}, "Die Datei ist ein Video, kein Bild."});
     } else if (videos && (kind.is == FileKind::Is::Video || kind.is == FileKind::Is::Sound)) {
-        // "file:" keeps the name from being read as another protocol; the
-        // white list keeps playlists from reaching the network.
+        // "file:" keeps the name from being read as another protocol, and
+        // the protocol white list keeps anything from reaching the network;
+        // "file" stays in it for /dev/fd/N. The format white list keeps out
+        // what names other files: playlists, concat, image sequences.
         child = new ChildRead(std::move(file), probeSettings_,
                               {"-v", "error", "-print_format", "json", "-show_streams",
                                "-select_streams", "V", "-protocol_whitelist", "file",
+                               "-format_whitelist", QLatin1String(VideoFormats),
                                QStringLiteral("file:/dev/fd/%fd")},
                               ProbeReasons, factsFromProbe, this);
     } else {

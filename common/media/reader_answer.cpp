@@ -45,6 +45,8 @@ std::optional<RawPicture> parsePicture(std::string_view rest) {
 
 ReadResult factsFromReaderAnswer(std::string_view answer) {
     if (answer == AnswerNone) return {std::nullopt, "Die Datei ist kein lesbares Bild."};
+    if (answer == AnswerUnguarded)
+        return {std::nullopt, "Das Bild konnte nicht abgesichert gelesen werden."};
     if (auto raw = parsePicture(answer)) return factsFromPicture(*raw);
     return {std::nullopt, "Das Lesen des Bildes hat keine verwertbare Antwort gegeben."};
 }

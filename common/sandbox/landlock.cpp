@@ -3,20 +3,9 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <cstdint>
-
 namespace sandbox {
 
 namespace {
-
-// The kernel's landlock_ruleset_attr as of ABI 6. Debian 12's headers know
-// only ABI 1 and 2, so the struct and the rights of later ABIs are spelled
-// out here; the kernel reads as many fields as the size passed says.
-struct RulesetAttr {
-    std::uint64_t handledAccessFs = 0;
-    std::uint64_t handledAccessNet = 0;
-    std::uint64_t scoped = 0;
-};
 
 constexpr unsigned CreateRulesetVersion = 1U << 0;
 
@@ -30,32 +19,45 @@ std::uint64_t fileRights(long abi) {
     return rights;
 }
 
+// EXECUTE, READ_FILE and READ_DIR.
+constexpr std::uint64_t ReadingRights = (1ULL << 0) | (1ULL << 2) | (1ULL << 3);
+
 } // namespace
 
-bool forbidNewFileAccess() noexcept {
-#if defined(SYS_landlock_create_ruleset) && defined(SYS_landlock_restrict_self)
+LandlockRules landlockRules(bool readOnly) noexcept {
+    LandlockRules rules;
+#if defined(SYS_landlock_create_ruleset)
     const long abi = syscall(SYS_landlock_create_ruleset, nullptr, 0, CreateRulesetVersion);
-    if (abi < 1) return false;
-    RulesetAttr attr;
-    attr.handledAccessFs = fileRights(abi);
-    std::size_t size = sizeof attr.handledAccessFs;
+    if (abi < 1) return rules;
+    rules.attr.handledAccessFs = fileRights(abi) & ~(readOnly ? ReadingRights : 0);
+    rules.size = sizeof rules.attr.handledAccessFs;
     if (abi >= 4) {
         // TCP bind and connect.
-        attr.handledAccessNet = 0x3;
-        size += sizeof attr.handledAccessNet;
+        rules.attr.handledAccessNet = 0x3;
+        rules.size += sizeof rules.attr.handledAccessNet;
     }
     if (abi >= 6) {
         // Abstract Unix sockets and signals outside the domain.
-        attr.scoped = 0x3;
-        size += sizeof attr.scoped;
+        rules.attr.scoped = 0x3;
+        rules.size += sizeof rules.attr.scoped;
     }
+#else
+    (void)readOnly;
+#endif
+    return rules;
+}
+
+bool applyLandlock(const LandlockRules& rules) noexcept {
+#if defined(SYS_landlock_create_ruleset) && defined(SYS_landlock_restrict_self)
+    if (rules.size == 0) return false;
     // No rule: nothing of what is handled is allowed.
-    const long ruleset = syscall(SYS_landlock_create_ruleset, &attr, size, 0U);
+    const long ruleset = syscall(SYS_landlock_create_ruleset, &rules.attr, rules.size, 0U);
     if (ruleset < 0) return false;
     const long restricted = syscall(SYS_landlock_restrict_self, ruleset, 0U);
     close(static_cast<int>(ruleset));
     return restricted == 0;
 #else
+    (void)rules;
     return false;
 #endif
 }

@@ -6,6 +6,7 @@
 #include "common/sandbox/system_call_filter.h"
 
 #include <sys/prctl.h>
+#include <unistd.h>
 
 namespace sandbox {
 
@@ -37,16 +38,21 @@ std::string describe(const Pieces& pieces) {
     return text.empty() ? "none" : text;
 }
 
+bool guarded(const Pieces& pieces) {
+    return pieces.noNewPrivileges && pieces.seccomp && (pieces.landlock || !pieces.landlockOffered);
+}
+
 Pieces lockDownThisProcess() {
     // Reading /proc and building the filter come first: both open or
     // allocate, which the pieces then limit.
     const std::optional<rlim_t> space = addressSpace();
-    const std::vector<sock_filter> filter =
-        buildSystemCallFilter({.allowPrograms = false, .allowReadingByPath = false});
+    const std::vector<sock_filter> filter = buildReaderFilter(getpid());
+    const LandlockRules rules = landlockRules(false);
 
     Pieces pieces;
     pieces.noNewPrivileges = prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0;
-    pieces.landlock = forbidNewFileAccess();
+    pieces.landlockOffered = rules.size > 0;
+    pieces.landlock = applyLandlock(rules);
     pieces.seccomp = installSystemCallFilter(filter, true);
     // Without /proc the address space stays unlimited: the piece is then
     // only partly there, and says so.
