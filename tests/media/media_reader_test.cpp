@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         MediaFile{"probe hangs", "v.mp4", MP4, true, "ffprobe hat nicht rechtzeitig geantwortet.",
                   "exec sleep 30"},
         MediaFile{"probe locked down", "v.mp4", MP4, true, Expected(360, 640),
-                  "while read -r k v; do case $k$v in NoNewPrivs:1) n=1;; Seccomp:2) s=1;; "
+                  "while read -r k v; do case $k$v in NoNewPrivs:1) n=1;; Seccomp:2) s=1; break;; "
                   "esac; done </proc/self/status; test \"$n$s\" = 11 && exec ffprobe \"$@\""},
         MediaFile{"probe floods", "v.mp4", MP4, true, Garbage, "exec yes"},
         MediaFile{"probe garbage", "v.mp4", MP4, true, Garbage, "echo {nicht json"},
