@@ -50,10 +50,10 @@ constexpr const char* ChangingFiles[] = {
     "removexattr", "lremovexattr", "fremovexattr"};
 
 // Aimed at a process by their first argument, where 0 means the caller.
-constexpr const char* AimedByFirst[] = {
-    "prlimit64",          "sched_setparam",       "sched_getparam",    "sched_setscheduler",
-    "sched_getscheduler", "sched_setaffinity",    "sched_getaffinity", "sched_setattr",
-    "sched_getattr",      "sched_rr_get_interval"};
+// Asking (sched_get*) stays open to any: glibc's pthread_getattr_np asks
+// for a thread's CPUs by the thread's own id.
+constexpr const char* AimedByFirst[] = {"prlimit64", "sched_setparam", "sched_setscheduler",
+                                        "sched_setaffinity", "sched_setattr"};
 
 // Only these namespaces can be asked for through clone's flags; the others
 // need unshare or clone3, both refused.

@@ -30,8 +30,9 @@ std::vector<sock_filter> unknownCallsFilter();
 // The picture reader's own filter, an allow-list for parsing bytes already
 // in memory: memory, futex, threads (clone with CLONE_THREAD), signals,
 // limits and scheduling aimed at itself (`self`, or 0 where 0 means the
-// caller), clocks, reading, writing to standard output (with a sanitizer
-// also to standard error, for its report) and exiting. Everything else fails
+// caller), clocks, reading, writing to standard output and exiting. With a
+// sanitizer also pipes and writing to any descriptor: its report goes to
+// standard error, and it tests memory by writing it into a pipe. Everything else fails
 // with EPERM, opening and changing files with EACCES.
 std::vector<sock_filter> buildReaderFilter(pid_t self);
 
