@@ -19,10 +19,22 @@ struct Bytes {
     std::size_t size;
 };
 
-// The JFIF density of a JPEG (libjpeg).
-std::optional<RecordedResolution> jfifDensity(Bytes bytes);
-// The pHYs chunk of a PNG (libpng).
-std::optional<RecordedResolution> pngResolution(Bytes bytes);
+// What a format's own header records, as far as the bytes go: a file cut
+// after its header still has its size.
+struct HeaderFacts {
+    long long width = 0; // 0 when the bytes end or break before the size
+    long long height = 0;
+    std::optional<RecordedResolution> resolution;
+    std::size_t readBytes = 0; // how far the library read
+};
+// The frame header and JFIF density of a JPEG (libjpeg).
+HeaderFacts jpegHeader(Bytes bytes);
+// IHDR and pHYs of a PNG (libpng).
+HeaderFacts pngHeader(Bytes bytes);
+// The logical screen of a GIF (giflib).
+HeaderFacts gifHeader(Bytes bytes);
+// The resolution a BMP records (Qt's reader, on the file's start only).
+std::optional<RecordedResolution> bmpResolution(Bytes bytes);
 
 // What the EXIF data of a JPEG, PNG, TIFF or WebP says (Exiv2).
 struct ExifFacts {
