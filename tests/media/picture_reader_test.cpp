@@ -110,6 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         PictureFile{"JPEG cut after its frame header", "f.jpg",
                     WHITE PPI "300 a.jpg && " CUT_AFTER_FRAME, Expected(567, 1234, 300)},
         PictureFile{"BMP at 300 dpi", "b.bmp", WHITE PPI "300 b.bmp", Expected(567, 1234, 300)},
+        PictureFile{"BMP at 100 dpi", "c.bmp", WHITE PPI "100 c.bmp", Expected(567, 1234, 100)},
+        PictureFile{"BMP without resolution", "n.bmp", WHITE "n.bmp", Expected(567, 1234, {})},
         PictureFile{"GIF, its logical screen", "g.gif",
                     "convert -size 100x50 xc:red -page 300x200+10+10 g.gif", Expected(200, 300)},
         PictureFile{"1 GiB, a PNG header and nothing", "s.png",
