@@ -19,13 +19,20 @@ struct Bytes {
     std::size_t size;
 };
 
+// What EXIF data says about a picture.
+struct ExifFacts {
+    std::optional<RecordedResolution> resolution;
+    bool swapsSides = false; // an orientation of 5 to 8
+};
+
 // What a format's own header records, as far as the bytes go: a file cut
 // after its header still has its size.
 struct HeaderFacts {
     long long width = 0; // 0 when the bytes end or break before the size
     long long height = 0;
     std::optional<RecordedResolution> resolution;
-    std::size_t readBytes = 0; // how far the library read
+    std::size_t readBytes = 0;     // how far the library read
+    std::optional<ExifFacts> exif; // an EXIF block read on the way (PNG's eXIf)
 };
 // The frame header and JFIF density of a JPEG (libjpeg).
 HeaderFacts jpegHeader(Bytes bytes);
@@ -37,10 +44,6 @@ HeaderFacts gifHeader(Bytes bytes);
 std::optional<RecordedResolution> bmpResolution(Bytes bytes);
 
 // What the EXIF data of a JPEG, PNG, TIFF or WebP says (Exiv2).
-struct ExifFacts {
-    std::optional<RecordedResolution> resolution;
-    bool swapsSides = false; // an orientation of 5 to 8
-};
 ExifFacts exifFacts(Bytes bytes);
 // The same of a bare EXIF block (TIFF header first), as HEIF carries it.
 ExifFacts exifBlockFacts(Bytes bytes);

@@ -47,10 +47,13 @@ std::optional<RawPicture> commonPicture(Bytes bytes) {
     if (format == "jpeg" || format == "png" || format == "tiff" || format == "webp") {
         // Qt turns JPEG and TIFF by their orientation; PNG and WebP carry
         // theirs in EXIF only, which viewers follow too.
-        // Of a file cut after its header, EXIF sees what the format's library
+        // Of a file cut after its header, EXIF is what the format's library
         // read: the metadata comes before the pixels, and what follows may be
         // gigabytes of anything.
-        const ExifFacts exif = exifFacts(headerOnly ? Bytes{bytes.data, own.readBytes} : bytes);
+        const ExifFacts exif =
+            headerOnly && own.exif
+                ? *own.exif
+                : exifFacts(headerOnly ? Bytes{bytes.data, own.readBytes} : bytes);
         if (!resolution && format != "png") resolution = exif.resolution;
         if (format == "png" || format == "webp" || headerOnly) raw.swapsSides = exif.swapsSides;
     }

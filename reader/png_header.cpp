@@ -49,8 +49,8 @@ HeaderFacts pngHeader(Bytes bytes) {
     HeaderFacts facts;
     if (info) {
         // Compressed text and profiles ahead of the pixels are skipped, not
-        // inflated: only the header and pHYs are wanted.
-        static const png_byte skipped[] = "iCCP\0iTXt\0tEXt\0zTXt\0sPLT\0eXIf";
+        // inflated: only the header, pHYs and eXIf are wanted.
+        static const png_byte skipped[] = "iCCP\0iTXt\0tEXt\0zTXt\0sPLT";
         png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, skipped, sizeof skipped / 5);
         // Sides beyond libpng's default limit are the judgement's to refuse.
         png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
@@ -69,6 +69,10 @@ HeaderFacts pngHeader(Bytes bytes) {
         if (png_get_pHYs(png, info, &x, &y, &unit) != 0 && unit == PNG_RESOLUTION_METER && x > 0)
             facts.resolution = RecordedResolution{static_cast<double>(x), static_cast<double>(y),
                                                   RawPicture::Unit::PerMetre};
+        png_uint_32 exifSize = 0;
+        png_bytep exif = nullptr;
+        if (png_get_eXIf_1(png, info, &exifSize, &exif) != 0 && exif)
+            facts.exif = exifBlockFacts(Bytes{exif, exifSize});
     }
     png_destroy_read_struct(png ? &png : nullptr, info ? &info : nullptr, nullptr);
     return facts;

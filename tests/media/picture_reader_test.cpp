@@ -107,6 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Expected(567, 1234, 300)},
         PictureFile{"PNG cut after IHDR", "i.png",
                     WHITE PPI "300 a.png && head -c 33 a.png > i.png", Expected(567, 1234, {})},
+        PictureFile{"PNG cut before its pixels, turned by EXIF", "q.png",
+                    WHITE
+                    "o.png && " EXIFTOOL "-Orientation#=6 o.png && /usr/bin/python3 -c \"d = "
+                    "open('o.png', 'rb').read(); open('q.png', 'wb').write(d[:d.index(b'IDAT')])\"",
+                    Expected(1234, 567, {})},
         PictureFile{"JPEG cut after its frame header", "f.jpg",
                     WHITE PPI "300 a.jpg && " CUT_AFTER_FRAME, Expected(567, 1234, 300)},
         PictureFile{"BMP at 300 dpi", "b.bmp", WHITE PPI "300 b.bmp", Expected(567, 1234, 300)},
