@@ -73,15 +73,17 @@ forms::PickGroup resolutionPicks(DpiWindow& window) {
 constexpr const char* NoPixelSize = "Erst eine Bildgröße in Pixeln eingeben";
 constexpr const char* NoOriginal = "Erst Größe der Vorlage und Auflösung eingeben";
 
-// Says why only where the pixel size is what is missing.
-std::string pixelHint(DpiWindow& window) {
+// Shown only where no entry can be chosen: either the pixel size is
+// missing, or no whole dpi of at least 1 suits any paper.
+std::string pixelHint(DpiWindow& window, const char* otherwise) {
     const PixelSize px = pixelSize(window);
     const bool usable = px.height > 0 && px.width > 0;
-    return usable ? std::string() : NoPixelSize;
+    return usable ? otherwise : NoPixelSize;
 }
 
 forms::PickGroup fitPicks(DpiWindow& window) {
-    forms::PickGroup group{"Passend für", {}, pixelHint(window)};
+    forms::PickGroup group{
+        "Passend für", {}, pixelHint(window, "Zu viele Pixel für jedes Papier, selbst bei 1 dpi")};
     const PixelSize px = pixelSize(window);
     for (const Paper& paper : paperSizes()) {
         const auto r = fitFor(window, paper);
@@ -93,7 +95,8 @@ forms::PickGroup fitPicks(DpiWindow& window) {
 }
 
 forms::PickGroup fillPicks(DpiWindow& window) {
-    forms::PickGroup group{"Füllend für", {}, pixelHint(window)};
+    forms::PickGroup group{
+        "Füllend für", {}, pixelHint(window, "Zu wenige Pixel, um ein Papier zu füllen")};
     const PixelSize px = pixelSize(window);
     for (const Paper& paper : paperSizes()) {
         const auto r = fillFor(window, paper);

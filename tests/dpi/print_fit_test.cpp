@@ -102,8 +102,8 @@ TEST(PaperMenus, NameTheDpiAndTheShare) {
     }
 }
 
-// A picture too small to fill at 1 dpi greys its entries; only a missing
-// pixel size puts the hint first.
+// A picture too small to fill at 1 dpi greys its entries, and the hint says
+// so, as it says when the pixel size is missing.
 TEST(PaperMenus, GreyWhereNothingFills) {
     DpiSession s;
     s.run("print; unlock; Text1 = 1; Text2 = 2");
@@ -112,7 +112,7 @@ TEST(PaperMenus, GreyWhereNothingFills) {
     EXPECT_EQ(groups[2].picks[2].text, "Foto 13 x 18");
     EXPECT_FALSE(groups[2].picks[2].enabled);
     EXPECT_TRUE(groups[1].picks[2].enabled);
-    EXPECT_EQ(groups[2].hint, "");
+    EXPECT_EQ(groups[2].hint, "Zu wenige Pixel, um ein Papier zu füllen");
     s.run("Text2 clear");
     groups = dpi::picksFor(s.window, s.c("Text5"));
     EXPECT_EQ(groups[2].hint, "Erst eine Bildgröße in Pixeln eingeben");
