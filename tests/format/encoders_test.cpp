@@ -78,15 +78,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundRow{true, "Text1", "1", {"2", "8", "16"}},          // 1,85
                     RoundRow{true, "Text2", "1998", {"1080", "1080", "1088"}}));
 
-TEST_F(StartedWindow, TheFootLineSaysHowFarARoundedSideLeavesTheRatio) {
-    window.RoundTo = Rounding::Sixteen;
-    clear("Text2");
-    type("Text2", "1000");
-    EXPECT_EQ(text("Text1"), "560");
-    EXPECT_EQ(c("FootLine").caption(),
-              "25:14 · 1,79:1 · 0,6 MP · durch 8 teilbar · weicht 0,45 % ab");
-}
-
 // A picture (a preset line, the start, a further format) into a frame.
 struct FitRow {
     int preset;  // a list line; -1 the start's 720 x 1280
@@ -120,80 +111,27 @@ TEST_P(Fitting, SetsTheSidesKeepsTheRatioAndNamesTheBars) {
 }
 
 using R = Rounding;
-INSTANTIATE_TEST_SUITE_P(
-    Frames, Fitting,
-    testing::Values(FitRow{5,
-                           -1,
-                           {1080, 1920},
-                           R::WholePixels,
-                           false,
-                           "1080",
-                           "1440",
-                           "Balken links und rechts je 240 Pixel"},
-                    FitRow{5,
-                           -1,
-                           {1080, 1920},
-                           R::Sixteen,
-                           false,
-                           "1072",
-                           "1424",
-                           "Balken oben und unten je 4, links und rechts je 248 Pixel"},
-                    FitRow{5,
-                           -1,
-                           {1080, 1920},
-                           R::WholePixels,
-                           true,
-                           "1440",
-                           "1920",
-                           "abgeschnitten oben und unten je 180 Pixel"},
-                    FitRow{-1,
-                           -1,
-                           {1920, 1080},
-                           R::WholePixels,
-                           false,
-                           "607",
-                           "1080",
-                           "Balken oben 656, unten 657 Pixel"},
-                    FitRow{-1,
-                           -1,
-                           {1920, 1080},
-                           R::Sixteen,
-                           false,
-                           "608",
-                           "1072",
-                           "Balken oben und unten je 656, links und rechts je 4 Pixel"},
-                    FitRow{-1,
-                           -1,
-                           {1920, 1080},
-                           R::Eight,
-                           true,
-                           "1920",
-                           "3416",
-                           "abgeschnitten links und rechts je 1168 Pixel"},
-                    FitRow{-1,
-                           10,
-                           {1080, 1998},
-                           R::WholePixels,
-                           false,
-                           "837",
-                           "1998",
-                           "Balken oben 121, unten 122 Pixel"},
-                    FitRow{-1,
-                           10,
-                           {1080, 1920},
-                           R::Eight,
-                           false,
-                           "808",
-                           "1920",
-                           "Balken oben und unten je 136 Pixel"},
-                    FitRow{-1,
-                           10,
-                           {1080, 1440},
-                           R::Sixteen,
-                           true,
-                           "1088",
-                           "2592",
-                           "abgeschnitten oben und unten je 4, links und rechts je 576 Pixel"}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Frames, Fitting, testing::Values(
+    FitRow{5, -1, {1080, 1920}, R::WholePixels, false, "1080", "1440",
+           "Balken links und rechts je 240 Pixel"},
+    FitRow{5, -1, {1080, 1920}, R::Sixteen, false, "1072", "1424",
+           "Balken oben und unten je 4, links und rechts je 248 Pixel"},
+    FitRow{5, -1, {1080, 1920}, R::WholePixels, true, "1440", "1920",
+           "abgeschnitten oben und unten je 180 Pixel"},
+    FitRow{-1, -1, {1920, 1080}, R::WholePixels, false, "607", "1080",
+           "Balken oben 656, unten 657 Pixel"},
+    FitRow{-1, -1, {1920, 1080}, R::Sixteen, false, "608", "1072",
+           "Balken oben und unten je 656, links und rechts je 4 Pixel"},
+    FitRow{-1, -1, {1920, 1080}, R::Eight, true, "1920", "3416",
+           "abgeschnitten links und rechts je 1168 Pixel"},
+    FitRow{-1, 10, {1080, 1998}, R::WholePixels, false, "837", "1998",
+           "Balken oben 121, unten 122 Pixel"},
+    FitRow{-1, 10, {1080, 1920}, R::Eight, false, "808", "1920",
+           "Balken oben und unten je 136 Pixel"},
+    FitRow{-1, 10, {1080, 1440}, R::Sixteen, true, "1088", "2592",
+           "abgeschnitten oben und unten je 4, links und rechts je 576 Pixel"}));
+// clang-format on
 
 // The menus: turning only in the fields, the rounding with its check mark,
 // the frames offered only where a ratio can be formed.
