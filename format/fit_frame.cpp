@@ -40,6 +40,7 @@ void fitIntoFrame(FormatWindow& window, Sides frame, bool fill) {
     // ratio stays, so that typing goes on with it.
     if (locked) std::tie(window.PxWidthPerHeight, window.PxHeightPerWidth) = *ratio;
     window.FrameNote = frameNote(frame, size, fill);
+    window.ShowFootLine(); // the window's own state changed after the last event
     forms::Control& heightField = form.control("Text1");
     form.userFocus(heightField);
     if (form.focused() == &heightField)

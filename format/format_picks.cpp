@@ -58,7 +58,10 @@ forms::PickGroup roundingGroup(FormatWindow& window) {
     }};
     forms::PickGroup group{"Runden auf", {}};
     for (auto [rounding, text] : options) {
-        forms::Pick pick{text, true, [&window, rounding] { window.RoundTo = rounding; }};
+        forms::Pick pick{text, true, [&window, rounding] {
+                             window.RoundTo = rounding;
+                             window.ShowFootLine(); // no event follows: the deviation shows now
+                         }};
         pick.checked = window.RoundTo == rounding;
         group.picks.push_back(std::move(pick));
     }

@@ -13,6 +13,7 @@ void takePicture(FormatWindow& window, const media::MediaFacts& facts,
         const auto h = static_cast<double>(facts.ratioHeight);
         window.PxWidthPerHeight = w / h;
         window.PxHeightPerWidth = h / w;
+        window.ShowFootLine();
     }
 }
 

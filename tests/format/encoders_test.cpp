@@ -100,6 +100,8 @@ TEST_P(Fitting, SetsTheSidesKeepsTheRatioAndNamesTheBars) {
     EXPECT_EQ(text("Text1"), r.height);
     EXPECT_EQ(text("Text2"), r.width);
     EXPECT_EQ(window.FrameNote, r.note);
+    const std::string& foot = c("FootLine").caption();
+    EXPECT_EQ(foot.substr(foot.size() - std::string(r.note).size()), r.note);
     EXPECT_EQ(c("Check1").value(), 1);
     EXPECT_EQ(window.PxWidthPerHeight, ratio);
     EXPECT_TRUE(form().undoPick());
