@@ -89,6 +89,10 @@ TEST_F(StartedWindow, AVideoKeepsItsDisplayRatio) {
     clear("Text1");
     type("Text1", "1080");
     EXPECT_EQ(text("Text2"), "1920");
+    // 640 x 16 : 360 x 15 = 256:135, turned upright by a quarter turn.
+    const auto turned = media::factsFromVideo({640, 360, 16, 15, 90});
+    EXPECT_EQ(std::pair(turned.facts->ratioWidth, turned.facts->ratioHeight),
+              std::pair(135LL, 256LL));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lock, TakePicture, testing::Bool());
