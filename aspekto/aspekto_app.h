@@ -4,6 +4,8 @@
 #include "common/qtview/outside_input.h"
 #include "format/format_window.h"
 
+#include <QStringList>
+
 #include <memory>
 
 namespace activation {
@@ -29,8 +31,10 @@ public:
     AspektoApp& operator=(const AspektoApp&) = delete;
 
     // The start-up of the window for this request; false when the program
-    // ends at once. The running copy then answers later starts over D-Bus.
-    bool start(const commands::StartRequest& request);
+    // ends at once. The running copy then answers later starts over D-Bus
+    // and on instanceSocket, the single-instance socket it listens on (-1:
+    // none).
+    bool start(const commands::StartRequest& request, int instanceSocket = -1);
 
     // The application id, also its name on the session bus.
     static const char* const Id;
@@ -43,6 +47,8 @@ private:
     qtview::FormView view_;
     qtview::OutsideInput input_;
     std::unique_ptr<qtview::ModelEcho> echo_;
+    void handOver(const QStringList& files, const QString& startupToken);
+
     opening::FileOpener* files_; // owned by the view
     std::unique_ptr<activation::ApplicationService> service_;
 };

@@ -20,8 +20,7 @@ double DpiWindow::valueOf(const forms::Control& field) {
 }
 
 double DpiWindow::pixelsFromCm(const forms::Control& cmField) {
-    using namespace value;
-    return intFloor(checkedMul(checkedDiv(valueOf(Text5_), CmPerInch), valueOf(cmField)));
+    return scanPixels(valueOf(cmField), valueOf(Text5_));
 }
 
 Variant DpiWindow::cmFromPixels(const forms::Control& pxField) {

@@ -25,9 +25,26 @@ std::span<const Paper> paperSizes() {
     return papers;
 }
 
+std::span<const Paper> filmOriginals() {
+    static constexpr std::array<Paper, 7> originals{{
+        {"Kleinbild 24 x 36 mm", 2.4, 3.6},
+        {"Halbformat 18 x 24 mm", 1.8, 2.4},
+        {"Mittelformat 6 x 4,5", 4.15, 5.6},
+        {"Mittelformat 6 x 6", 5.6, 5.6},
+        {"Mittelformat 6 x 7", 5.6, 6.95},
+        {"Mittelformat 6 x 9", 5.6, 8.4},
+        {"Großformat 4 x 5 Zoll", 10.16, 12.7},
+    }};
+    return originals;
+}
+
 std::string paperText(const Paper& paper) {
-    return std::string(paper.name) + ", " + value::numberToText(paper.shortCm) + " x " +
-           value::numberToText(paper.longCm) + " cm";
+    const std::string sides =
+        value::numberToText(paper.shortCm) + " x " + value::numberToText(paper.longCm);
+    const std::string name(paper.name);
+    const bool named = name.size() >= sides.size() &&
+                       name.compare(name.size() - sides.size(), sides.size(), sides) == 0;
+    return named ? name : name + ", " + sides + " cm";
 }
 
 } // namespace dpi

@@ -16,9 +16,46 @@ namespace {
 constexpr double LargestResolution = 1e9;
 
 bool sideFits(double pixels, double resolution, double paperCm) {
-    bool fits = false;
-    forms::step([&] { fits = value::toNumber(printCm(pixels, resolution).toText()) <= paperCm; });
-    return fits;
+    const auto cm = shownCm(pixels, resolution);
+    return cm && *cm <= paperCm;
+}
+
+bool sideFills(double pixels, double resolution, double paperCm) {
+    const auto cm = shownCm(pixels, resolution);
+    return cm && *cm >= paperCm;
+}
+
+bool usableSize(double heightPx, double widthPx) {
+    return heightPx > 0 && widthPx > 0 && std::isfinite(heightPx) && std::isfinite(widthPx);
+}
+
+// The paper's sides turned to match the picture: across for a landscape
+// picture.
+struct Turned {
+    double height, width;
+};
+Turned turned(double heightPx, double widthPx, const Paper& paper) {
+    const bool landscape = widthPx > heightPx;
+    return {landscape ? paper.shortCm : paper.longCm, landscape ? paper.longCm : paper.shortCm};
+}
+
+// Centimetres as shown have two decimals: their hundredths are whole, so
+// the areas compare exactly.
+constexpr double LargestSideCm = 1e6;
+std::optional<long long> hundredths(double cm) {
+    if (!(cm >= 0) || cm > LargestSideCm) return std::nullopt;
+    return std::llround(cm * 100);
+}
+
+// 1 - smaller / larger in whole percent, half up.
+std::optional<int> sharePercent(double smallH, double smallW, double largeH, double largeW) {
+    const auto sh = hundredths(smallH), sw = hundredths(smallW);
+    const auto lh = hundredths(largeH), lw = hundredths(largeW);
+    if (!sh || !sw || !lh || !lw) return std::nullopt;
+    const long long small = *sh * *sw;
+    const long long large = *lh * *lw;
+    if (large <= 0 || small > large) return std::nullopt;
+    return static_cast<int>((200 * (large - small) + large) / (2 * large));
 }
 
 } // namespace
@@ -28,19 +65,26 @@ value::Variant printCm(double pixels, double resolution) {
     return RoundTwoDecimals(checkedMul(checkedDiv(pixels, resolution), CmPerInch));
 }
 
+double scanPixels(double cm, double resolution) {
+    using namespace value;
+    return intFloor(checkedMul(checkedDiv(resolution, CmPerInch), cm));
+}
+
+std::optional<double> shownCm(double pixels, double resolution) {
+    std::optional<double> cm;
+    forms::step([&] { cm = value::toNumber(printCm(pixels, resolution).toText()); });
+    return cm;
+}
+
 std::optional<long long> fittingResolution(double heightPx, double widthPx, const Paper& paper) {
-    if (!(heightPx > 0) || !(widthPx > 0) || !std::isfinite(heightPx) || !std::isfinite(widthPx))
-        return std::nullopt;
-    const bool landscape = widthPx > heightPx;
-    const double paperHeight = landscape ? paper.shortCm : paper.longCm;
-    const double paperWidth = landscape ? paper.longCm : paper.shortCm;
+    if (!usableSize(heightPx, widthPx)) return std::nullopt;
+    const Turned p = turned(heightPx, widthPx, paper);
     auto fits = [&](double r) {
-        return sideFits(heightPx, r, paperHeight) && sideFits(widthPx, r, paperWidth);
+        return sideFits(heightPx, r, p.height) && sideFits(widthPx, r, p.width);
     };
     // Shown sizes only shrink as the resolution grows: search the smallest
     // that fits between 0 (never fits) and a resolution that does.
-    const double exact =
-        std::max(heightPx * CmPerInch / paperHeight, widthPx * CmPerInch / paperWidth);
+    const double exact = std::max(heightPx * CmPerInch / p.height, widthPx * CmPerInch / p.width);
     if (!(exact < LargestResolution)) return std::nullopt;
     double low = 0;
     double high = std::max(1.0, std::ceil(exact));
@@ -53,8 +97,50 @@ std::optional<long long> fittingResolution(double heightPx, double widthPx, cons
         const double middle = std::floor((low + high) / 2);
         (fits(middle) ? high : low) = middle;
     }
-    const double r = high;
-    return static_cast<long long>(r);
+    return static_cast<long long>(high);
+}
+
+std::optional<long long> fillingResolution(double heightPx, double widthPx, const Paper& paper) {
+    if (!usableSize(heightPx, widthPx)) return std::nullopt;
+    const Turned p = turned(heightPx, widthPx, paper);
+    auto fills = [&](double r) {
+        return sideFills(heightPx, r, p.height) && sideFills(widthPx, r, p.width);
+    };
+    if (!fills(1)) return std::nullopt;
+    // The mirror of the fit: the largest that fills, between 1 (fills) and
+    // a resolution that does not.
+    const double exact = std::min(heightPx * CmPerInch / p.height, widthPx * CmPerInch / p.width);
+    if (!(exact < LargestResolution)) return std::nullopt;
+    double low = 1;
+    double high = std::max(2.0, std::ceil(exact) + 1);
+    while (fills(high)) {
+        low = high;
+        high *= 2;
+        if (high > 2 * LargestResolution) return std::nullopt;
+    }
+    while (high - low > 1) {
+        const double middle = std::floor((low + high) / 2);
+        (fills(middle) ? low : high) = middle;
+    }
+    return static_cast<long long>(low);
+}
+
+std::optional<int> borderPercent(double heightPx, double widthPx, long long resolution,
+                                 const Paper& paper) {
+    const auto h = shownCm(heightPx, static_cast<double>(resolution));
+    const auto w = shownCm(widthPx, static_cast<double>(resolution));
+    if (!h || !w) return std::nullopt;
+    const Turned p = turned(heightPx, widthPx, paper);
+    return sharePercent(*h, *w, p.height, p.width);
+}
+
+std::optional<int> cutPercent(double heightPx, double widthPx, long long resolution,
+                              const Paper& paper) {
+    const auto h = shownCm(heightPx, static_cast<double>(resolution));
+    const auto w = shownCm(widthPx, static_cast<double>(resolution));
+    if (!h || !w) return std::nullopt;
+    const Turned p = turned(heightPx, widthPx, paper);
+    return sharePercent(p.height, p.width, *h, *w);
 }
 
 } // namespace dpi

@@ -11,10 +11,31 @@ namespace dpi {
 // computation fails.
 value::Variant printCm(double pixels, double resolution);
 
+// The pixels of a side as the window computes them in scan mode:
+// floor(resolution / CmPerInch * centimetres). Fails where that fails.
+double scanPixels(double cm, double resolution);
+
+// The number the window shows for printCm, or none where it shows none.
+std::optional<double> shownCm(double pixels, double resolution);
+
 // The smallest whole resolution at which a picture's print size, as shown,
 // lies inside the paper, turned to match the picture (across for a
 // landscape picture). None for a picture without a positive size, or one
 // whose resolution would be no plain whole number.
 std::optional<long long> fittingResolution(double heightPx, double widthPx, const Paper& paper);
+
+// The largest whole resolution at which both sides of the print size, as
+// shown, are at least the paper's, turned to match the picture. None where
+// not even 1 dpi fills it.
+std::optional<long long> fillingResolution(double heightPx, double widthPx, const Paper& paper);
+
+// The share of the paper left white at a resolution, 1 - print / paper by
+// the areas as shown, in whole percent rounded half up.
+std::optional<int> borderPercent(double heightPx, double widthPx, long long resolution,
+                                 const Paper& paper);
+
+// The share of the print cut off at a resolution, 1 - paper / print.
+std::optional<int> cutPercent(double heightPx, double widthPx, long long resolution,
+                              const Paper& paper);
 
 } // namespace dpi

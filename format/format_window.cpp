@@ -7,8 +7,11 @@
 #include "common/value/conversions.h"
 #include "format/format_foot_line.h"
 #include "format/format_layout.h"
-#include "format/more_formats.h"
+#include "format/format_picks.h"
 
+#include <cmath>
+#include <optional>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -22,9 +25,33 @@ double valueOf(const forms::Control& field) {
     return value::toNumber(field.text());
 }
 
-// floor(value of the field x ratio), as plain digits.
-std::string scaled(const forms::Control& field, double ratio) {
-    return value::numberToText(value::intFloor(value::checkedMul(valueOf(field), ratio)));
+// floor(value of the field x ratio), as plain digits; with a multiple
+// chosen, the nearest multiple instead.
+std::string scaled(const forms::Control& field, double ratio, Rounding rounding) {
+    const double exact = value::checkedMul(valueOf(field), ratio);
+    if (rounding == Rounding::WholePixels) return value::numberToText(value::intFloor(exact));
+    return value::numberToText(computedSide(exact, rounding));
+}
+
+// "16:9 - 480 x 853": 16 and 9; nothing where the line names no whole ratio.
+std::optional<std::pair<double, double>> namedRatio(const std::string& line) {
+    std::string ratio = commands::TextBefore(line, "-");
+    ratio = commands::StripSpaces(ratio);
+    const auto colon = ratio.find(':');
+    if (colon == std::string::npos) return std::nullopt;
+    auto whole = [](std::string_view digits) -> double {
+        if (digits.empty() || digits.size() > 3) return 0;
+        double n = 0;
+        for (char c : digits) {
+            if (c < '0' || c > '9') return 0;
+            n = n * 10 + (c - '0');
+        }
+        return n;
+    };
+    const double w = whole(std::string_view(ratio).substr(0, colon));
+    const double h = whole(std::string_view(ratio).substr(colon + 1));
+    if (w <= 0 || h <= 0) return std::nullopt;
+    return std::pair{w, h};
 }
 
 } // namespace
@@ -47,10 +74,13 @@ void FormatWindow::wire() {
     // What a pick's undo puts back beside the controls.
     form_.onKeepState = [this] {
         return [this, ratios = std::pair{PxWidthPerHeight, PxHeightPerWidth},
-                flags = std::pair{Text1Active, Text2Active}, preset = PresetSize] {
+                flags = std::pair{Text1Active, Text2Active}, preset = PresetSize,
+                rounding = RoundTo, note = FrameNote] {
             std::tie(PxWidthPerHeight, PxHeightPerWidth) = ratios;
             std::tie(Text1Active, Text2Active) = flags;
             PresetSize = preset;
+            RoundTo = rounding;
+            FrameNote = note;
         };
     };
     Combo1_.onClick = [this] { Combo1_Click(); };
@@ -99,15 +129,17 @@ void FormatWindow::Check1_Click() {
 }
 
 void FormatWindow::Text1_Change() {
+    FrameNote.clear();                  // a side edited: the frame no longer holds this size
     if (!Text1Active.equals(1)) return; // written by the program
     if (Check1_.value() != 1) return;
-    step([&] { Text2_.setText(scaled(Text1_, PxWidthPerHeight)); });
+    step([&] { Text2_.setText(scaled(Text1_, PxWidthPerHeight, RoundTo)); });
 }
 
 void FormatWindow::Text2_Change() {
+    FrameNote.clear();
     if (!Text2Active.equals(1)) return;
     if (Check1_.value() != 1) return;
-    step([&] { Text1_.setText(scaled(Text2_, PxHeightPerWidth)); });
+    step([&] { Text1_.setText(scaled(Text2_, PxHeightPerWidth, RoundTo)); });
 }
 
 void FormatWindow::Combo1_Click() {
@@ -123,6 +155,21 @@ void FormatWindow::Combo1_Click() {
     step([&] { Text2_.setText(commands::TextAfter(PresetSize, "x")); });
     step([] { forms::DoEvents(); });
     step([&] { Check1_.setValue(1); });
+    step([&] { KeepPresetRatio(); });
+}
+
+void FormatWindow::KeepPresetRatio() {
+    // Only while the fields still hold the line's sides: keys typed while
+    // the list's pending events ran keep the ratio they captured.
+    if (Check1_.value() != 1 || PresetSize != Text1_.text() + "x" + Text2_.text()) return;
+    const auto named = namedRatio(Combo1_.text());
+    if (!named) return;
+    // Within 1 % of the pixels, so that a line edited by hand is not taken
+    // for a ratio it does not show.
+    const double widthPerHeight = named->first / named->second;
+    if (std::fabs(widthPerHeight / PxWidthPerHeight - 1) > 0.01) return;
+    PxWidthPerHeight = widthPerHeight;
+    PxHeightPerWidth = named->second / named->first;
 }
 
 void FormatWindow::ShowFootLine() {

@@ -1,6 +1,7 @@
 #pragma once
 #include "common/forms/form.h"
 #include "common/value/variant.h"
+#include "format/encoder_sizes.h"
 
 #include <string>
 
@@ -9,7 +10,8 @@ namespace format {
 // The frmFormat window: a preset list of frame sizes and two fields for a
 // height and a width in pixels. While "Proportionen erhalten" is ticked,
 // typing one side recomputes the other with the ratio captured when the box
-// was last ticked, rounded down to whole pixels.
+// was last ticked, rounded down to whole pixels or, where the user chose so,
+// to the nearest multiple that video encoders accept.
 class FormatWindow {
 public:
     FormatWindow();
@@ -24,6 +26,12 @@ public:
     double PxHeightPerWidth = 0;
     value::Variant Text1Active, Text2Active;
     std::string PresetSize;
+    // How a computed side is rounded; chosen in the fields' menus, kept
+    // until the program ends.
+    Rounding RoundTo = Rounding::WholePixels;
+    // The bars or the cut-off part of the last fit or fill, until the next
+    // edit of a side.
+    std::string FrameNote;
 
     void Form_Load();
     // Brings the foot line up to date with the fields.
@@ -33,6 +41,8 @@ public:
     void Combo1_Click();
     void Check1_Click();
     void StoreAspectRatios();
+    // A preset line's named ratio ("16:9") replaces its rounded pixels.
+    void KeepPresetRatio();
 
     // Coupling of the two fields.
     void Text1_Change();

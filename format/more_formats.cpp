@@ -7,7 +7,7 @@
 namespace format {
 
 std::span<const FrameSize> moreFormats() {
-    static constexpr std::array<FrameSize, 9> sizes{{
+    static constexpr std::array<FrameSize, 14> sizes{{
         {"16:9", "4K UHD", 2160, 3840},
         {"16:9", "QHD", 1440, 2560},
         {"16:9", "8K", 4320, 7680},
@@ -17,6 +17,11 @@ std::span<const FrameSize> moreFormats() {
         {"4:5", "", 1350, 1080},
         {"21:9", "", 1080, 2560},
         {"3:2", "", 4000, 6000},
+        {"1,85:1", "2K Flat (DCI)", 1080, 1998},
+        {"2,39:1", "2K Scope (DCI)", 858, 2048},
+        {"1,90:1", "4K (DCI)", 2160, 4096},
+        {"1,85:1", "4K Flat (DCI)", 2160, 3996},
+        {"2,39:1", "4K Scope (DCI)", 1716, 4096},
     }};
     return sizes;
 }
@@ -39,16 +44,6 @@ std::string listText(const FrameSize& size) {
 
 void takeFrameSize(FormatWindow& window, const FrameSize& size) {
     takeSize(window, size.height, size.width, listText(size));
-}
-
-std::vector<forms::PickGroup> picksFor(FormatWindow& window, const forms::Control& control) {
-    const std::string& name = control.name();
-    if (name != "Text1" && name != "Text2" && name != "Combo1") return {};
-    forms::PickGroup group{"Weitere Formate", {}};
-    for (const FrameSize& size : moreFormats())
-        group.picks.push_back(
-            {menuText(size), true, [&window, &size] { takeFrameSize(window, size); }});
-    return {group};
 }
 
 } // namespace format

@@ -1,5 +1,4 @@
 #pragma once
-#include "common/forms/picks.h"
 #include "format/format_window.h"
 
 #include <span>
@@ -26,9 +25,5 @@ std::string listText(const FrameSize& size);
 // Applied as opening a picture of that size is; the list's edit part then
 // shows the size in the list's own form.
 void takeFrameSize(FormatWindow& window, const FrameSize& size);
-
-// What the context menu of a control offers: the sizes for the two fields
-// and the list's edit part.
-std::vector<forms::PickGroup> picksFor(FormatWindow& window, const forms::Control& control);
 
 } // namespace format

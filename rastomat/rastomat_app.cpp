@@ -25,6 +25,9 @@ RastomatApp::RastomatApp(const commands::StartRequest& request)
     if (!request.files.empty())
         files_->open(platform::fileNameFromBytes(QByteArray::fromStdString(request.files.front())),
                      true);
+    if (!request.elsewhere.empty())
+        files_->refuse(QString::fromUtf8(request.elsewhere),
+                       "Die Datei liegt nicht auf diesem Rechner.");
 }
 
 RastomatApp::~RastomatApp() = default;

@@ -19,16 +19,31 @@ struct Bytes {
     std::size_t size;
 };
 
-// The JFIF density of a JPEG (libjpeg).
-std::optional<RecordedResolution> jfifDensity(Bytes bytes);
-// The pHYs chunk of a PNG (libpng).
-std::optional<RecordedResolution> pngResolution(Bytes bytes);
-
-// What the EXIF data of a JPEG, PNG, TIFF or WebP says (Exiv2).
+// What EXIF data says about a picture.
 struct ExifFacts {
     std::optional<RecordedResolution> resolution;
     bool swapsSides = false; // an orientation of 5 to 8
 };
+
+// What a format's own header records, as far as the bytes go: a file cut
+// after its header still has its size.
+struct HeaderFacts {
+    long long width = 0; // 0 when the bytes end or break before the size
+    long long height = 0;
+    std::optional<RecordedResolution> resolution;
+    std::size_t readBytes = 0;     // how far the library read
+    std::optional<ExifFacts> exif; // an EXIF block read on the way (PNG's eXIf)
+};
+// The frame header and JFIF density of a JPEG (libjpeg).
+HeaderFacts jpegHeader(Bytes bytes);
+// IHDR and pHYs of a PNG (libpng).
+HeaderFacts pngHeader(Bytes bytes);
+// The logical screen of a GIF (giflib).
+HeaderFacts gifHeader(Bytes bytes);
+// The resolution a BMP records (Qt's reader, on the file's start only).
+std::optional<RecordedResolution> bmpResolution(Bytes bytes);
+
+// What the EXIF data of a JPEG, PNG, TIFF or WebP says (Exiv2).
 ExifFacts exifFacts(Bytes bytes);
 // The same of a bare EXIF block (TIFF header first), as HEIF carries it.
 ExifFacts exifBlockFacts(Bytes bytes);

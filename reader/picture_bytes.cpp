@@ -24,23 +24,38 @@ std::optional<RawPicture> commonPicture(Bytes bytes) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (!size.isValid()) return std::nullopt;
     const QByteArray format = reader.format();
+    HeaderFacts own;
+    // Qt's GIF reader walks every frame to learn the size, through the
+    // whole file; the logical screen says it at the start.
+    if (format == "gif") own = gifHeader(bytes);
+    if (format == "png") own = pngHeader(bytes);
+    if (format == "jpeg") own = jpegHeader(bytes);
+    if (format == "bmp") own.resolution = bmpResolution(bytes);
+    const QSize size = format == "gif" ? QSize() : reader.size();
+    // Qt wants more than the header of some formats: a file cut after it
+    // has the size its header records, turned as its EXIF says.
+    const bool headerOnly = !size.isValid();
+    if (headerOnly && (own.width <= 0 || own.height <= 0)) return std::nullopt;
     RawPicture raw;
-    raw.storedWidth = size.width();
-    raw.storedHeight = size.height();
-    raw.swapsSides = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    raw.storedWidth = headerOnly ? own.width : size.width();
+    raw.storedHeight = headerOnly ? own.height : size.height();
+    raw.swapsSides =
+        !headerOnly && reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
 
-    std::optional<RecordedResolution> resolution;
-    if (format == "png") resolution = pngResolution(bytes);
-    if (format == "jpeg") resolution = jfifDensity(bytes);
+    std::optional<RecordedResolution> resolution = own.resolution;
     if (format == "jpeg" || format == "png" || format == "tiff" || format == "webp") {
         // Qt turns JPEG and TIFF by their orientation; PNG and WebP carry
         // theirs in EXIF only, which viewers follow too.
-        const ExifFacts exif = exifFacts(bytes);
+        // Of a file cut after its header, EXIF is what the format's library
+        // read: the metadata comes before the pixels, and what follows may be
+        // gigabytes of anything.
+        const ExifFacts exif =
+            headerOnly && own.exif
+                ? *own.exif
+                : exifFacts(headerOnly ? Bytes{bytes.data, own.readBytes} : bytes);
         if (!resolution && format != "png") resolution = exif.resolution;
-        if (format == "png" || format == "webp") raw.swapsSides = exif.swapsSides;
+        if (format == "png" || format == "webp" || headerOnly) raw.swapsSides = exif.swapsSides;
     }
     if (resolution) {
         raw.xResolution = resolution->x;

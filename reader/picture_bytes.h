@@ -7,7 +7,8 @@
 
 // The picture reader's own work, on bytes in memory: the reader process runs
 // it on the file it was handed, the fuzz targets on anything. Only headers
-// and metadata are parsed, never the pixels.
+// and metadata are parsed, never the pixels (of a BMP the first rows, for
+// its resolution).
 namespace media::reader {
 
 // Loads everything reading may need (the image plugins, libheif's codecs,

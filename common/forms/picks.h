@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@ struct Pick {
     std::string text; // shown, and read by a screen reader, in full
     bool enabled = true;
     std::function<void()> choose;
+    // An option among others: shown with a check mark where it holds.
+    std::optional<bool> checked{};
 };
 
 // Picks under one heading: a submenu. Without a title the picks stand in

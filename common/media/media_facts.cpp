@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <numeric>
 #include <utility>
 
 namespace media {
@@ -99,6 +100,15 @@ ReadResult factsFromVideo(const RawVideo& raw) {
     bool swaps = quarterTurn(raw.rotation);
     facts.width = swaps ? raw.height : width;
     facts.height = swaps ? width : raw.height;
+    if (numerator != denominator) {
+        // Both products stay far below 2^63: sides up to 10^6, terms below 2^31.
+        long long across = raw.width * numerator, down = raw.height * denominator;
+        const long long common = std::gcd(across, down);
+        across /= common;
+        down /= common;
+        facts.ratioWidth = swaps ? down : across;
+        facts.ratioHeight = swaps ? across : down;
+    }
     return {facts, {}};
 }
 

@@ -12,6 +12,11 @@ struct MediaFacts {
     // Recorded resolution (pictures only): whole when recorded per inch, to two
     // decimals when converted from another unit.
     std::optional<double> dpi;
+    // A video's display ratio, width to height and reduced, where its pixels
+    // are not square (16:9 for 720 x 480 with 32:27 pixels); 0 otherwise,
+    // the sides then say it exactly.
+    long long ratioWidth = 0;
+    long long ratioHeight = 0;
 };
 
 // A resolution as the fields show it: the decimal comma, no trailing zeros
@@ -59,7 +64,8 @@ struct RawVideo {
 ReadResult factsFromPicture(const RawPicture& raw);
 
 // The frame as a player shows it: non-square pixels widened or narrowed to
-// square ones (rounded down), then a quarter turn swaps the sides.
+// square ones (rounded down), then a quarter turn swaps the sides; the
+// display ratio is kept exactly beside it.
 ReadResult factsFromVideo(const RawVideo& raw);
 
 } // namespace media

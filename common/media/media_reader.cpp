@@ -2,14 +2,12 @@
 
 #include "common/media/file_kind.h"
 #include "common/media/opened_file.h"
+#include "common/media/opening_job.h"
 #include "common/media/probe_json.h"
 #include "common/media/reader_answer.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTimer>
-
-#include <unistd.h>
 
 namespace media {
 
@@ -26,15 +24,6 @@ QString defaultReader() {
     if (!readerProgram().isEmpty()) return readerProgram();
     return QCoreApplication::applicationDirPath() +
            QStringLiteral("/" CALC_PICTURE_READER_FROM_BINDIR);
-}
-
-// What the opened file is, by its first bytes and its name.
-FileKind kindOfOpened(const OpenedFile& file, const QString& path) {
-    QByteArray head(kindHeadBytes, Qt::Uninitialized);
-    const ssize_t got =
-        ::pread(file.descriptor(), head.data(), static_cast<size_t>(head.size()), 0);
-    head.truncate(got > 0 ? got : 0);
-    return kindOf(QFileInfo(path).fileName(), head);
 }
 
 // The demuxers ffprobe may use: containers and streams of video and sound
@@ -71,13 +60,6 @@ void MediaReader::setPictureReader(const QString& program) {
     readerProgram() = program;
 }
 
-bool MediaReader::takesFile(const QString& path, bool videos) {
-    auto opened = openForReading(path);
-    if (auto* file = std::get_if<OpenedFile>(&opened))
-        return takes(kindOfOpened(*file, path), videos);
-    return false;
-}
-
 void MediaReader::drop() {
     if (!pending_) return;
     // Deleted later: read() may be called from a slot of the very signal
@@ -100,11 +82,22 @@ void MediaReader::answerLater(const QString& path, ReadResult result) {
 
 void MediaReader::read(const QString& path, bool videos) {
     drop();
-    auto opened = openForReading(path);
-    if (auto* reason = std::get_if<std::string>(&opened)) return answerLater(path, {{}, *reason});
-    OpenedFile file = std::move(std::get<OpenedFile>(opened));
-    const FileKind kind = kindOfOpened(file, path);
+    // Opened and judged off this thread: a file system that does not answer
+    // never holds the window.
+    pending_ = new OpeningJob(
+        path,
+        [this, path, videos](Judged judged) {
+            drop();
+            if (auto* reason = std::get_if<std::string>(&judged))
+                return answerLater(path, {{}, *reason});
+            JudgedFile& file = std::get<JudgedFile>(judged);
+            readJudged(path, std::move(file.file), file.kind, videos);
+        },
+        this);
+}
 
+void MediaReader::readJudged(const QString& path, OpenedFile file, const FileKind& kind,
+                             bool videos) {
     ChildRead* child = nullptr;
     if (kind.is == FileKind::Is::Picture) {
         child = new ChildRead(

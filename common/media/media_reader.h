@@ -1,5 +1,6 @@
 #pragma once
 #include "common/media/child_read.h"
+#include "common/media/file_kind.h"
 #include "common/media/media_facts.h"
 
 #include <QObject>
@@ -24,10 +25,6 @@ public:
     void setPictureSettings(const ChildSettings& settings) { pictureSettings_ = settings; }
     void setProbeSettings(const ChildSettings& settings) { probeSettings_ = settings; }
 
-    // Whether a file may be dropped: the same rule as read() decides by,
-    // on the same first bytes.
-    static bool takesFile(const QString& path, bool videos);
-
     // Where the picture reader lies: beside the program by default; the
     // tests name the one they built.
     static void setPictureReader(const QString& program);
@@ -38,10 +35,11 @@ signals:
 private:
     void drop();
     void answerLater(const QString& path, ReadResult result);
+    void readJudged(const QString& path, OpenedFile file, const FileKind& kind, bool videos);
 
     ChildSettings pictureSettings_;
     ChildSettings probeSettings_;
-    QPointer<QObject> pending_; // the child's read, or the answer on its way
+    QPointer<QObject> pending_; // the opening, the child's read, or the answer on its way
 };
 
 } // namespace media

@@ -3,6 +3,7 @@
 #include "common/media/media_reader.h"
 #include "common/platform/file_names.h"
 #include "common/qtview/file_drop.h"
+#include "common/qtview/model_echo.h"
 #include "common/qtview/outside_input.h"
 #include "common/qtview/passing_note.h"
 
@@ -19,8 +20,8 @@ FileOpener::FileOpener(QWidget* window, qtview::OutsideInput& input, bool videos
       apply_(std::move(apply)), reader_(new media::MediaReader(this)) {
     connect(reader_, &media::MediaReader::finished, this, &FileOpener::finished);
     new qtview::FileDrop(
-        window, [this](const QString& path) { return takes(path); },
-        [this](const QString& path) { open(path, false); });
+        window, [this](const QString& path) { open(path, false); },
+        [this](const QString& text) { say(text); });
 }
 
 // Made when first needed: a start without a refused file pays nothing for it.
@@ -29,8 +30,14 @@ qtview::PassingNote& FileOpener::note() {
     return *note_;
 }
 
-bool FileOpener::takes(const QString& path) const {
-    return media::MediaReader::takesFile(path, videos_);
+void FileOpener::say(const QString& text) {
+    note().say(text);
+    qtview::ModelEcho::extraLine("note=" + text.toStdString());
+}
+
+void FileOpener::refuse(const QString& shown, const std::string& reason) {
+    say(QStringLiteral("„") + shown + QStringLiteral("“ wurde nicht übernommen: ") +
+        QString::fromStdString(reason));
 }
 
 void FileOpener::open(const QString& path, bool fromCommandLine) {
@@ -42,10 +49,10 @@ void FileOpener::finished(const QString& path, const media::ReadResult& result) 
     const bool report = !reportFor_.isEmpty() && path == reportFor_;
     reportFor_.clear();
     if (!result.facts) {
-        if (report)
-            std::fputs(refusal(program_, path, result.reason).constData(), stderr);
-        else
-            note().say(noteOfRefusal(path, result.reason));
+        // Started from a terminal, the line there too; the window says it
+        // however the file came.
+        if (report) std::fputs(refusal(program_, path, result.reason).constData(), stderr);
+        say(noteOfRefusal(path, result.reason));
         return;
     }
     input_.post([this, facts = *result.facts, path] { apply_(facts, path); });

@@ -22,9 +22,8 @@ namespace opening {
 // line or handed over by a later start. The file is read without blocking the
 // window; its facts are applied through the window's one way in for outside
 // requests, so never in the middle of a handler. A file that cannot be used
-// changes nothing: where it came from the command line, one German line on
-// standard error says why; dropped or handed over, a passing note at the
-// window says it.
+// changes nothing, and a passing note at the window says why; where it came
+// from the command line, one German line on standard error says it too.
 class FileOpener : public QObject {
 public:
     using Apply = std::function<void(const media::MediaFacts& facts, const QString& path)>;
@@ -34,10 +33,11 @@ public:
 
     // A later file wins over one still being read.
     void open(const QString& path, bool fromCommandLine);
+    // The note for a file refused before it was read: shown as named.
+    void refuse(const QString& shown, const std::string& reason);
 
 private:
-    // Whether a dragged file is of a type the program takes.
-    bool takes(const QString& path) const;
+    void say(const QString& text);
     void finished(const QString& path, const media::ReadResult& result);
     qtview::PassingNote& note();
 

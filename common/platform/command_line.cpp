@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -44,6 +45,13 @@ QString currentFolder() {
 // ("file:notiz.png") is a file of the current folder.
 bool isFileUrl(const QString& argument) {
     return argument.startsWith(QLatin1String("file:/"), Qt::CaseInsensitive);
+}
+
+// Any other address with a scheme and an authority ("http://host/a.png",
+// "sftp://..."); "a:b.png" and "c:/x" stay names of local files.
+bool isOtherUrl(const QString& argument) {
+    static const QRegularExpression url(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+://"));
+    return !isFileUrl(argument) && url.match(argument).hasMatch();
 }
 
 } // namespace
@@ -99,13 +107,14 @@ CommandLine readCommandLine(int argc, const char* const* argv, const std::string
     for (const QString& file : files) {
         if (file.isEmpty()) continue;
         QString name = file;
-        if (isFileUrl(file)) {
-            name = fileNameFromUri(file);
+        if (isFileUrl(file) || isOtherUrl(file)) {
+            name = isFileUrl(file) ? fileNameFromUri(file) : QString();
             if (name.isEmpty()) {
                 // Not a file of this machine: said like any file not used,
                 // and the program starts as usual.
                 line.err = program + ": „" + fileNameBytes(file).toStdString() +
                            "“ wurde nicht übernommen: Die Datei liegt nicht auf diesem Rechner.\n";
+                line.request.elsewhere = fileNameBytes(file).toStdString();
                 continue;
             }
         }

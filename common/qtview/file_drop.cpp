@@ -8,8 +8,8 @@
 
 namespace qtview {
 
-FileDrop::FileDrop(QWidget* window, Accepts accepts, Dropped dropped)
-    : QObject(window), accepts_(std::move(accepts)), dropped_(std::move(dropped)) {
+FileDrop::FileDrop(QWidget* window, Dropped dropped, Refused refused)
+    : QObject(window), dropped_(std::move(dropped)), refused_(std::move(refused)) {
     window->setAcceptDrops(true);
     window->installEventFilter(this);
     // A field takes dropped text itself; a dropped file is the window's,
@@ -33,19 +33,16 @@ QList<QByteArray> urisOf(const QMimeData* data) {
 
 } // namespace
 
-QString FileDrop::fileFor(const QMimeData* data) const {
-    if (!data || !data->hasUrls()) return {};
+void FileDrop::dropped(const QMimeData* data) {
     const QList<QByteArray> uris = urisOf(data);
-    if (uris.size() != 1) return {};
+    if (uris.size() != 1) return refused_(QStringLiteral("Bitte nur eine Datei ablegen."));
     const QString path = platform::fileNameFromUri(uris.first());
-    if (path.isEmpty()) return {};
-    if (path != lastPath_) {
-        lastPath_ = path;
-        // Folders, pipes and missing files are refused by accepts_, which
-        // judges the file as the read will.
-        lastAccepted_ = accepts_(path);
-    }
-    return lastAccepted_ ? path : QString();
+    if (path.isEmpty())
+        // Shown as given: bytes that are not UTF-8 show as U+FFFD.
+        return refused_(QStringLiteral("„") + QString::fromUtf8(uris.first()) +
+                        QStringLiteral("“ wurde nicht übernommen: Die Datei liegt nicht auf "
+                                       "diesem Rechner."));
+    dropped_(path);
 }
 
 bool FileDrop::eventFilter(QObject* watched, QEvent* event) {
@@ -57,7 +54,7 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDropEvent*>(event);
-        if (fileFor(drag->mimeData()).isEmpty()) {
+        if (urisOf(drag->mimeData()).isEmpty()) {
             drag->ignore();
         } else {
             drag->setDropAction(Qt::CopyAction);
@@ -67,14 +64,13 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        const QString path = fileFor(drop->mimeData());
-        if (path.isEmpty()) {
+        if (urisOf(drop->mimeData()).isEmpty()) {
             drop->ignore();
             return true;
         }
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
-        dropped_(path);
+        dropped(drop->mimeData());
         return true;
     }
     default:

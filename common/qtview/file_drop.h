@@ -10,27 +10,25 @@ class QWidget;
 namespace qtview {
 
 // Lets a window take one local file dropped on it (from any file manager:
-// a text/uri-list with one file: URL). While dragging, the window shows
-// whether it takes the drop: one existing file that `accepts` is taken;
-// several files, a folder, text or a remote address are refused.
+// a text/uri-list with one file: URL). While dragging, the window judges by
+// the addresses alone and never touches the file: any drag of files is
+// taken, so that the drop can say why a file is not used. The drop of one
+// local file is `dropped`; anything else (several files, an address of
+// another machine) gets `refused` with a German note.
 class FileDrop : public QObject {
 public:
-    using Accepts = std::function<bool(const QString& path)>;
     using Dropped = std::function<void(const QString& path)>;
-    FileDrop(QWidget* window, Accepts accepts, Dropped dropped);
+    using Refused = std::function<void(const QString& note)>;
+    FileDrop(QWidget* window, Dropped dropped, Refused refused);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The one local file the data names, if the window takes it; else empty.
-    QString fileFor(const QMimeData* data) const;
+    void dropped(const QMimeData* data);
 
-    Accepts accepts_;
     Dropped dropped_;
-    // A drag asks again at every move: the last answer is kept.
-    mutable QString lastPath_;
-    mutable bool lastAccepted_ = false;
+    Refused refused_;
 };
 
 } // namespace qtview

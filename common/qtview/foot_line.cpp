@@ -3,6 +3,7 @@
 #include "common/qtview/accessibility.h"
 
 #include <QAccessible>
+#include <QStringList>
 #include <QTextLayout>
 
 namespace qtview {
@@ -37,6 +38,17 @@ QString FootLine::cutToLines(const QString& text, const QFont& font, int width, 
     return count < lines ? text : shown;
 }
 
+QString FootLine::keptTogether(const QString& text) {
+    // Lines break only between items, after their "·": the spaces inside an
+    // item and the one before its dot do not break. Copying and the screen
+    // reader see plain spaces again.
+    static const QString Separator = QStringLiteral(" \u00b7 ");
+    QStringList items = text.split(Separator);
+    for (QString& item : items)
+        item.replace(QLatin1Char(' '), QChar::Nbsp);
+    return items.join(QChar(QChar::Nbsp) + QStringLiteral("\u00b7 "));
+}
+
 void FootLine::setFullText(const QString& text) {
     if (text == full_) return;
     full_ = text;
@@ -49,8 +61,9 @@ void FootLine::resizeEvent(QResizeEvent* event) {
 }
 
 void FootLine::layOut() {
-    const QString shown = cutToLines(full_, font(), contentsRect().width(), Lines);
-    const bool cut = shown != full_;
+    const QString together = keptTogether(full_);
+    const QString shown = cutToLines(together, font(), contentsRect().width(), Lines);
+    const bool cut = shown != together;
     setText(shown);
     setToolTip(cut ? full_ : QString());
     setAccessibleDescription(cut ? full_ : QString());

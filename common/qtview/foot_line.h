@@ -19,6 +19,8 @@ public:
     // The text cut to the lines that fit the width, "…" at the cut.
     static QString cutToLines(const QString& text, const QFont& font, int width, int lines);
     static constexpr int Lines = 2;
+    // The text as shown: items separated by " · " break only between them.
+    static QString keptTogether(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -77,6 +77,12 @@ bool ModelEcho::requested() {
     return v && *v;
 }
 
+void ModelEcho::extraLine(const std::string& text) {
+    if (!requested()) return;
+    std::fputs((oneLine(text) + '\n').c_str(), stdout);
+    std::fflush(stdout);
+}
+
 void ModelEcho::line(const std::string& text) {
     std::fputs(text.c_str(), out_);
     std::fputc('\n', out_);

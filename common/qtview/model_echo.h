@@ -19,6 +19,9 @@ public:
 
     // Whether the environment asks for the echo.
     static bool requested();
+    // A line about what the view shows beside the model ("note=..."), on
+    // standard output, when the echo is asked for.
+    static void extraLine(const std::string& text);
 
 private:
     void controlChanged(forms::Control& control, forms::Property property) override;

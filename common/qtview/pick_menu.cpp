@@ -21,6 +21,10 @@ void addPick(QMenu* menu, forms::Form& form, const forms::Pick& pick) {
     text.replace(QLatin1Char('&'), QLatin1String("&&"));
     QAction* action = menu->addAction(text);
     action->setEnabled(pick.enabled);
+    if (pick.checked) {
+        action->setCheckable(true);
+        action->setChecked(*pick.checked);
+    }
     QObject::connect(action, &QAction::triggered, menu,
                      [&form, choose = pick.choose] { form.userPick(choose); });
 }

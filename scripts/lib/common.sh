@@ -9,7 +9,7 @@ build_dir="${CALC_BUILD_DIR:-$repo_root/build}"
 # their format libraries, and the X11 connection for desktop activation.
 run_packages=(
     cmake g++ make pkg-config qt6-base-dev libxcb1-dev fonts-liberation qt6-translations-l10n
-    qt6-image-formats-plugins libjpeg-dev libpng-dev libexiv2-dev libseccomp-dev
+    qt6-image-formats-plugins libjpeg-dev libpng-dev libgif-dev libexiv2-dev libseccomp-dev
     libheif-dev libraw-dev libstb-dev
 )
 # A virtual X server for machines without a graphical session; xvfb-run

@@ -66,6 +66,14 @@ rastomat)
        "labelled_by": ["Breite:", "Bildmaße:"]},
       {"role": "label", "description": "Geschätzte Dateigröße"},
       '"$labels"']}'
+    # A 6000 x 4000 photo filling Foto 13 x 18 at 781 dpi: the foot line is
+    # read as a status line, by its whole text.
+    filled='{"controls": [
+      {"role": "text", "name": "Auflösung in dpi", "text": "781"},
+      {"role": "label", "name": "19,51", "description": "Bildhöhe in Zentimetern"},
+      {"role": "label", "name": "13,01", "description": "Bildbreite in Zentimetern"},
+      {"role": "status bar",
+       "name": "24,0 Megapixel · Druckqualität: optimal · scharf ab 12 cm"}]}'
     ;;
 aspekto)
     binary="${ASPEKTO:-}"
@@ -124,6 +132,21 @@ if [[ -n "${print_mode:-}" ]]; then
     x xdotool key --window "$id" --clearmodifiers Tab Tab Tab Down Tab ctrl+a BackSpace
     timeout 60 "$atspi_python" "$here/walk_tree.py" "$program" "$print_mode" >"$walker_out" 2>&1 ||
         { cat "$walker_out" >&2; fail "print mode: the tree walk did not succeed"; }
+    cat "$walker_out" >&2
+fi
+if [[ -n "${filled:-}" ]]; then
+    # From the width: Tab and Space untick the lock, which sends the caret
+    # to the height; both sides typed; three Tabs reach the resolution; its
+    # menu's last submenu is "Füllend für", whose third paper is 13 x 18.
+    x xdotool key --window "$id" --clearmodifiers Tab space ctrl+a
+    x xdotool type --window "$id" --clearmodifiers 6000
+    x xdotool key --window "$id" --clearmodifiers Tab ctrl+a
+    x xdotool type --window "$id" --clearmodifiers 4000
+    x xdotool key --window "$id" --clearmodifiers Tab Tab Tab shift+F10
+    sleep 0.5
+    x xdotool key --clearmodifiers Up Right Down Down Return
+    timeout 60 "$atspi_python" "$here/walk_tree.py" "$program" "$filled" >"$walker_out" 2>&1 ||
+        { cat "$walker_out" >&2; fail "filled paper: the tree walk did not succeed"; }
     cat "$walker_out" >&2
 fi
 if [[ "$program" == aspekto ]]; then

@@ -99,6 +99,26 @@ TEST_P(TakePicture, PicksEndAsTheUsersOwnActions) {
              s.focus("Text3");
              s.c("Text3").setSelection(2, 0);
          }},
+        {"swap from the width",
+         [](DpiSession& s) {
+             const bool print = s.c("Option2").value() == 1;
+             const auto groups = dpi::picksFor(s.window, s.c(print ? "Text2" : "Text4"));
+             ASSERT_EQ(groups.at(0).picks.at(0).text, "Hoch/quer tauschen");
+             groups[0].picks[0].choose();
+         },
+         [](DpiSession& s) {
+             const bool print = s.c("Option2").value() == 1;
+             const char* height = print ? "Text1" : "Text3";
+             const char* width = print ? "Text2" : "Text4";
+             const std::string h = s.text(height), w = s.text(width);
+             const bool locked = s.c("Check1").value() == 1;
+             s.lockOff();
+             paste(s, height, w);
+             paste(s, width, h);
+             if (locked) s.lockOn();
+             s.focus(width);
+             s.c(width).setSelection(static_cast<int>(h.size()), 0);
+         }},
     };
     for (const Pick& p : picks) {
         DpiSession taken, typed;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Choosing presets from Aspekto's list with real keys and mouse clicks: the
-# sides fill in, the lock captures the preset's own ratio (853 / 480 for
-# "16:9 - 480 x 853", so a height of 720 gives 1279), and choosing the line
-# already shown still runs the whole procedure.
+# sides fill in, the lock captures the ratio the line names (16:9, not
+# 853 / 480, for "16:9 - 480 x 853", so a height of 720 gives 1280), and
+# choosing the line already shown still runs the whole procedure.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 [[ -x "${ASPEKTO:-}" ]] || fail "ASPEKTO does not name the built program"
@@ -61,7 +61,7 @@ expect_echo "$out" focus Text1
 x xdotool key --window "$id" --clearmodifiers ctrl+a
 x xdotool type --window "$id" --clearmodifiers 720
 expect_echo "$out" Text1.Text 720
-expect_echo "$out" Text2.Text 1279
+expect_echo "$out" Text2.Text 1280
 
 # The line shown now is chosen again: the sides are reset to the preset and
 # the lock goes off and on again.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A second start of Aspekto brings the running window forward over another
 # window and hands it its file, over a private D-Bus session; the file's name
-# need not be UTF-8.
+# need not be UTF-8. A file that cannot be used is handed over too: the
+# running window shows why, and the second start says it and ends with 1.
 if [[ -z "${E2E_PRIVATE_BUS:-}" ]]; then
     E2E_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
@@ -12,6 +13,7 @@ require_commands convert xmessage
 start_x 1280x1024x24
 convert -size 1234x567 xc:white "$e2e_tmp/pic.png"
 convert -size 321x123 xc:white "$e2e_tmp/"$'\xff\xfe'".png"
+printf 'kein Bild' >"$e2e_tmp/kaputt.png"
 
 start_program running env CALC_ECHO_MODEL=1 "$ASPEKTO"
 running_out="$program_out"
@@ -61,3 +63,13 @@ expect_echo "$running_out" Text1.Text 123
 expect_echo "$running_out" Text2.Text 321
 expect_echo "$running_out" Combo1.Text "��.png"
 note "second start with a name that is not UTF-8: handed over and read"
+
+status=0
+timeout 15 "$ASPEKTO" "$e2e_tmp/kaputt.png" >/dev/null 2>"$e2e_tmp/fifth.log" || status=$?
+((status == 1)) || fail "the start with a broken file ended with status $status"
+reason="„kaputt.png“ wurde nicht übernommen: Die Datei ist kein lesbares Bild."
+[[ "$(cat "$e2e_tmp/fifth.log")" == "aspekto: „$e2e_tmp/kaputt.png“ wurde nicht übernommen: Die Datei ist kein lesbares Bild." ]] ||
+    fail "the start with a broken file said: $(cat "$e2e_tmp/fifth.log")"
+expect_echo "$running_out" note "$reason"
+assert_echo "$running_out" Text1.Text 123
+note "second start with a broken file: status 1, one line, the note in the running window"

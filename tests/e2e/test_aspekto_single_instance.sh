@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # One Aspekto per user: a second start ends silently with status 0 and opens
-# no window; a copy killed with SIGKILL does not block the next start, one
-# ended by SIGTERM leaves no lock behind; of two
-# copies started at the same moment exactly one opens a window.
+# no window; without a session bus its file reaches the running window, and
+# where no running copy answers it says so and ends with status 1; a copy
+# killed with SIGKILL does not block the next start, one ended by SIGTERM
+# leaves no lock behind; of two copies started at the same moment exactly one
+# opens a window.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 [[ -x "${ASPEKTO:-}" ]] || fail "ASPEKTO does not name the built program"
+require_commands convert
 
 start_x 1280x1024x24
 title='^Brixtel Aspekto$'
@@ -20,14 +23,20 @@ count_windows() {
     echo "$n"
 }
 
-# second_start NAME [ENV-ARGUMENTS...]: runs another copy to its end; it must
-# end by itself with status 0 and print nothing at all.
+# second_start NAME [ENV-ARGUMENTS...] [FILE]: runs another copy to its end;
+# it must end by itself with status 0 and print nothing at all. A last
+# argument that starts with "/" is its file.
 second_start() {
-    local status=0
-    timeout 15 env "${@:2}" "$ASPEKTO" >"$e2e_tmp/$1.out" 2>"$e2e_tmp/$1.log" || status=$?
-    ((status == 0)) || fail "$1: the second copy ended with status $status"
-    [[ ! -s "$e2e_tmp/$1.out" && ! -s "$e2e_tmp/$1.log" ]] ||
-        fail "$1: the second copy printed: $(cat "$e2e_tmp/$1.out" "$e2e_tmp/$1.log")"
+    local status=0 name="$1" file=()
+    shift
+    if (($# > 0)) && [[ "${*: -1}" == /* ]]; then
+        file=("${*: -1}")
+        set -- "${@:1:$#-1}"
+    fi
+    timeout 15 env "$@" "$ASPEKTO" "${file[@]}" >"$e2e_tmp/$name.out" 2>"$e2e_tmp/$name.log" || status=$?
+    ((status == 0)) || fail "$name: the second copy ended with status $status"
+    [[ ! -s "$e2e_tmp/$name.out" && ! -s "$e2e_tmp/$name.log" ]] ||
+        fail "$name: the second copy printed: $(cat "$e2e_tmp/$name.out" "$e2e_tmp/$name.log")"
 }
 
 # stop PID: ends a copy and waits for it.
@@ -37,8 +46,9 @@ stop() {
 }
 
 # --- a second start while one runs
-start_program first "$ASPEKTO"
+start_program first env CALC_ECHO_MODEL=1 "$ASPEKTO"
 first_pid=$program_pid
+first_out=$program_out
 first_id="$(wait_window "Brixtel Aspekto" 20)"
 first_frame="$(frame_position "$first_id")"
 second_start second
@@ -47,6 +57,22 @@ sleep 1
 kill -0 "$first_pid" 2>/dev/null || fail "the running copy ended when a second one started"
 [[ "$(frame_position "$first_id")" == "$first_frame" ]] || fail "the running copy moved"
 note "second start: status 0, silent, still one window"
+
+# --- no session bus: the file goes over the lock holder's socket
+convert -size 64x48 xc:white "$e2e_tmp/ohne bus.png"
+second_start with_file -u DBUS_SESSION_BUS_ADDRESS "$e2e_tmp/ohne bus.png"
+expect_echo "$first_out" Text1.Text 48
+expect_echo "$first_out" Text2.Text 64
+# --- a holder that cannot be reached (its socket gone): one line, status 1
+mv "$XDG_RUNTIME_DIR/aspekto.socket" "$e2e_tmp/socket"
+status=0
+timeout 15 env -u DBUS_SESSION_BUS_ADDRESS "$ASPEKTO" "$e2e_tmp/ohne bus.png" \
+    >"$e2e_tmp/unreached.out" 2>"$e2e_tmp/unreached.log" || status=$?
+((status == 1)) || fail "unreached: status $status"
+[[ "$(cat "$e2e_tmp/unreached.log")" == "aspekto: Aspekto läuft schon, antwortet aber nicht; die Datei wurde nicht übergeben." ]] ||
+    fail "unreached: $(cat "$e2e_tmp/unreached.log")"
+mv "$e2e_tmp/socket" "$XDG_RUNTIME_DIR/aspekto.socket"
+note "without a session bus: the file reaches the running window; unreached, one line and status 1"
 
 # --- a crashed copy does not block the next start
 kill -9 "$first_pid"

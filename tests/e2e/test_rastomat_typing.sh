@@ -160,7 +160,7 @@ assert_echo "$program_out" focus Text1
 # (d) The picks, by keyboard alone. A 6000 x 4000 photo, typed with the lock
 # off (Tab from the width reaches the lock; ticking it off sends the caret
 # back to the height), fitted to DIN A4, the tenth paper of "Passend für",
-# the last entry of the resolution field's menu.
+# the last entry but one of the resolution field's menu.
 x xdotool key --clearmodifiers Tab Tab space
 expect_echo "$program_out" Check1.Value 0
 expect_echo "$program_out" focus Text1
@@ -172,20 +172,31 @@ x xdotool key --clearmodifiers Tab Tab Tab
 expect_echo "$program_out" focus Text5
 x xdotool key --clearmodifiers shift+F10
 sleep 0.5
-x xdotool key --clearmodifiers Up Right Down Down Down Down Down Down Down Down Down Return
+x xdotool key --clearmodifiers Up Up Right Down Down Down Down Down Down Down Down Down Return
 settle_and_check "Text5.Text=514
 Label10.Caption=19,77
 Label14.Caption=29,65"
+# Then filling Foto 13 x 18, the third paper of "Füllend für", the last
+# entry: the largest dpi at which both sides cover 13 x 18 cm (4000 / 781 *
+# 2.540066525552 = 13,009, 6000 / 781 * ... = 19,514), and the foot line
+# for 24 megapixels at 781 dpi (8731,9 / 781 = 11,2 cm, rounded up).
+x xdotool key --clearmodifiers shift+F10
+sleep 0.5
+x xdotool key --clearmodifiers Up Right Down Down Return
+settle_and_check "Text5.Text=781
+Label10.Caption=13,01
+Label14.Caption=19,51
+FootLine.Caption=24,0 Megapixel · Druckqualität: optimal · scharf ab 12 cm"
 # Scan mode (Shift+Tab reaches the mode button, Up chooses scan): 300 dpi,
-# the sixth entry of "Auflösung", then DIN A4 from the height's
-# "Papierformat", across like the fields.
+# the sixth entry of "Auflösung" (the last but one submenu), then DIN A4
+# from the height's "Papierformat", across like the fields.
 x xdotool key --clearmodifiers shift+Tab Up
 expect_echo "$program_out" focus Text3
 x xdotool key --clearmodifiers shift+Tab
 expect_echo "$program_out" focus Text5
 x xdotool key --clearmodifiers shift+F10
 sleep 0.5
-x xdotool key --clearmodifiers Up Right Down Down Down Down Down Return
+x xdotool key --clearmodifiers Up Up Right Down Down Down Down Down Return
 expect_echo "$program_out" Text5.Text 300
 x xdotool key --clearmodifiers Tab
 expect_echo "$program_out" focus Text3
@@ -199,7 +210,8 @@ settle_and_check "Text3.Text=21
 Text4.Text=29,7
 Label15.Caption=2480
 Label16.Caption=3507
-Label12.Caption=26,10 Mb"
+Label12.Caption=26,10 Mb
+FootLine.Caption=8,7 Megapixel · bei 300 dpi gedruckt: 21 x 29,69 cm"
 assert_echo "$program_out" focus Text3
 
 # (e) The pick wrote both sides and the lock: Ctrl+Z right after it puts the
@@ -226,4 +238,28 @@ wait_for primary_is "29,7" || fail "primary selection after a double-click on th
 x xdotool mousemove --window "$id" $(((120 + 1455 + 1545 / 2) / 15)) $(((4980 + 345) / 15 + 13)) click --repeat 2 1
 wait_for primary_is "26,10" || fail "primary selection after a double-click on 26,10 Mb: '$(primary)'"
 note "primary selection after double-clicks: 29,7 and 26,10"
+
+# (g) A slide planned for A4: a click in the height (Text3 at 2025, 465 in
+# Frame2), "Kleinbild 24 x 36 mm" from its "Papierformat" (the first
+# original, after the 13 papers), across like the fields, then DIN A4 from
+# the resolution's "Vergrößern auf": 2476 dpi gives 2339 x 3509 pixels,
+# which print at 300 dpi as 19,80 x 29,71 cm.
+x xdotool mousemove --window "$id" $(((120 + 2025) / 15 + 20)) $(((120 + 465) / 15 + 10)) click 1
+expect_echo "$program_out" focus Text3
+x xdotool key --clearmodifiers shift+F10
+sleep 0.5
+x xdotool key --clearmodifiers Up Right
+x xdotool key --clearmodifiers Down Down Down Down Down Down Down Down Down Down Down Down Down Return
+settle_and_check "Text3.Text=2,4
+Text4.Text=3,6"
+x xdotool key --clearmodifiers shift+Tab
+expect_echo "$program_out" focus Text5
+x xdotool key --clearmodifiers shift+F10
+sleep 0.5
+x xdotool key --clearmodifiers Up Right Down Down Down Down Down Down Down Down Down Return
+settle_and_check "Text5.Text=2476
+Label15.Caption=2339
+Label16.Caption=3509
+FootLine.Caption=8,2 Megapixel · bei 300 dpi gedruckt: 19,80 x 29,71 cm"
+note "a slide planned for A4: 2476 dpi, 2339 x 3509 px, 19,80 x 29,71 cm at 300 dpi"
 note "PASS"

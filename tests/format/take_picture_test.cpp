@@ -78,6 +78,23 @@ TEST_P(TakePicture, FurtherFormatsEndAsTheUsersOwnActions) {
     EXPECT_EQ(format::menuText(format::moreFormats()[0]), "16:9 - 4K UHD, 2160 x 3840");
 }
 
+// 720 x 480 with 32:27 pixels shows as 853 x 480, but its ratio is 16:9.
+TEST_F(StartedWindow, AVideoKeepsItsDisplayRatio) {
+    const auto read = media::factsFromVideo({720, 480, 32, 27, 0});
+    ASSERT_TRUE(read.facts);
+    format::takePicture(window, *read.facts, "dv.avi");
+    EXPECT_EQ(text("Text2"), "853");
+    type("Text1", "0"); // 4800
+    EXPECT_EQ(text("Text2"), "8533");
+    clear("Text1");
+    type("Text1", "1080");
+    EXPECT_EQ(text("Text2"), "1920");
+    // 640 x 16 : 360 x 15 = 256:135, turned upright by a quarter turn.
+    const auto turned = media::factsFromVideo({640, 360, 16, 15, 90});
+    EXPECT_EQ(std::pair(turned.facts->ratioWidth, turned.facts->ratioHeight),
+              std::pair(135LL, 256LL));
+}
+
 INSTANTIATE_TEST_SUITE_P(Lock, TakePicture, testing::Bool());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "common/media/media_reader.h"
+#include "common/media/opening_job.h"
 #include "tests/media/media_files.h"
 
 #include <QCoreApplication>
@@ -140,7 +141,7 @@ TEST(MediaReaderOrder, ALaterReadWinsAndAnEarlierProbeIsKilled) {
     EXPECT_FALSE(QFile::exists(proc)) << "the hanging ffprobe still runs";
 }
 
-TEST(MediaReaderDrops, DecideByTheSameRuleAsTheRead) {
+TEST(MediaReaderJudgement, ByContentThenByName) {
     MediaFiles files;
     ASSERT_EQ(
         files.make(VIDEO("64x48", "-f mp4", "v.png") " && convert -size 30x20 xc:white png:p.mp4"
@@ -153,9 +154,12 @@ TEST(MediaReaderDrops, DecideByTheSameRuleAsTheRead) {
     };
     for (const Row& row :
          {Row{"p.mp4", false, true}, Row{"v.png", false, false}, Row{"v.png", true, true},
-          Row{"t.tga", false, true}, Row{"n.txt", true, false}, Row{"fehlt.png", true, false}})
-        EXPECT_EQ(MediaReader::takesFile(files.path(row.name), row.videos), row.taken)
+          Row{"t.tga", false, true}, Row{"n.txt", true, false}, Row{"fehlt.png", true, false}}) {
+        const media::Judged judged = media::openAndJudge(files.path(row.name));
+        const auto* file = std::get_if<media::JudgedFile>(&judged);
+        EXPECT_EQ(file && media::takes(file->kind, row.videos), row.taken)
             << row.name << (row.videos ? " with videos" : "");
+    }
 }
 
 } // namespace

@@ -23,6 +23,10 @@ const std::string NoPicture = "Die Datei ist kein lesbares Bild.";
 // The HEVC encoder keeps some memory until the end: no leak of ours.
 #define MAKE_TURNED_HEIF "ASAN_OPTIONS=detect_leaks=0 '" CALC_TEST_MAKE_TURNED_HEIF "'"
 #define MAKE_DNG "/usr/bin/python3 '" CALC_TEST_MAKE_DNG "'"
+// Keeps a.jpg up to the end of its frame header (SOF0) as f.jpg.
+#define CUT_AFTER_FRAME                                                                            \
+    "/usr/bin/python3 -c \"d = open('a.jpg', 'rb').read(); i = d.index(bytes([255, 192])); "       \
+    "open('f.jpg', 'wb').write(d[:i + 2 + d[i + 2] * 256 + d[i + 3]])\""
 
 class ReadPicture : public testing::TestWithParam<PictureFile> {};
 
@@ -101,6 +105,25 @@ INSTANTIATE_TEST_SUITE_P(
                     "convert -size 1234x567 xc: +noise Random " PPI "300 a.jpg"
                     " && head -c 2000 a.jpg > h.jpg",
                     Expected(567, 1234, 300)},
+        PictureFile{"PNG cut after IHDR", "i.png",
+                    WHITE PPI "300 a.png && head -c 33 a.png > i.png", Expected(567, 1234, {})},
+        PictureFile{"PNG cut before its pixels, turned by EXIF", "q.png",
+                    WHITE
+                    "o.png && " EXIFTOOL "-Orientation#=6 o.png && /usr/bin/python3 -c \"d = "
+                    "open('o.png', 'rb').read(); open('q.png', 'wb').write(d[:d.index(b'IDAT')])\"",
+                    Expected(1234, 567, {})},
+        PictureFile{"JPEG cut after its frame header", "f.jpg",
+                    WHITE PPI "300 a.jpg && " CUT_AFTER_FRAME, Expected(567, 1234, 300)},
+        PictureFile{"BMP at 300 dpi", "b.bmp", WHITE PPI "300 b.bmp", Expected(567, 1234, 300)},
+        PictureFile{"BMP at 100 dpi", "c.bmp", WHITE PPI "100 c.bmp", Expected(567, 1234, 100)},
+        PictureFile{"BMP without resolution", "n.bmp", WHITE "n.bmp", Expected(567, 1234, {})},
+        PictureFile{"GIF, its logical screen", "g.gif",
+                    "convert -size 100x50 xc:red -page 300x200+10+10 g.gif", Expected(200, 300)},
+        PictureFile{"1 GiB, a PNG header and nothing", "s.png",
+                    WHITE "a.png && head -c 33 a.png > s.png && truncate -s 1G s.png",
+                    Expected(567, 1234, {})},
+        PictureFile{"above 16 GiB", "x.jpg", WHITE "x.jpg && truncate -s 17179869185 x.jpg",
+                    "Die Datei ist zu groß."},
         PictureFile{"folder", "o.jpg", "mkdir o.jpg", "Die Datei ist ein Ordner."},
         PictureFile{"missing", "f.jpg", "true", "Die Datei fehlt."},
         PictureFile{"link loop", "l.jpg", "ln -s l.jpg l.jpg",

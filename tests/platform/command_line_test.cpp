@@ -48,6 +48,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{{"file://localhost/tmp/%FF.png"}, {}, {"/tmp/\xff.png"}},
                     Row{{"file:notiz.png"}, {}, {"file:notiz.png"}},
                     Row{{"file://server/x.png"}, {}, {}, "nicht auf diesem Rechner"},
+                    Row{{"http://example.com/a.png"},
+                        {},
+                        {},
+                        "„http://example.com/a.png“ wurde nicht übernommen: Die Datei liegt "
+                        "nicht auf diesem Rechner."},
+                    Row{{"a:b.png"}, {}, {"a:b.png"}},
                     Row{{"--help"}, 0, {}, "Aufruf: prog [Optionen] [Datei]"},
                     Row{{"-h", "bild.jpg"}, 0, {}, "Datei."},
                     Row{{"--version"}, 0, {}, "prog " CALC_VERSION "\n"},

@@ -4,6 +4,7 @@
 #include "common/qtview/foot_line.h"
 
 #include <QAccessible>
+#include <QTextLayout>
 
 namespace {
 
@@ -72,6 +73,19 @@ TEST_F(DpiWindowView, TheFootLineLiesBelowTheFramesOnTwoLinesAtMost) {
         EXPECT_EQ(status->text(QAccessible::Name), full);
         EXPECT_EQ(status->text(QAccessible::Description), cut ? full : QString());
     }
+    // Lines break between items only, after their dot.
+    const QString items = QStringLiteral("24,0 Megapixel · Druckqualität: optimal · scharf ab "
+                                         "30 cm · bei 300 dpi gedruckt: 21 x 29,69 cm");
+    window.form().control("FootLine").setCaption(items.toStdString());
+    QTextLayout layout(line->text(), line->font());
+    layout.beginLayout();
+    for (QTextLine shown = layout.createLine(); shown.isValid(); shown = layout.createLine()) {
+        shown.setLineWidth(line->contentsRect().width());
+        if (shown.textStart() > 0)
+            EXPECT_EQ(line->text().mid(shown.textStart() - 2, 2), QStringLiteral("· "));
+    }
+    layout.endLayout();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), items);
 }
 
 } // namespace

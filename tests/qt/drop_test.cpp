@@ -1,5 +1,6 @@
-// Files dropped on the real windows, offscreen: one local file of a type the
-// program takes is accepted and applied; anything else is refused.
+// Files dropped on the real windows, offscreen: any drag of files is taken
+// without touching them; at the drop one local file the program reads is
+// applied, and anything else gets a note that says why.
 #include "aspekto/aspekto_app.h"
 #include "common/platform/file_names.h"
 #include "rastomat/rastomat_app.h"
@@ -28,7 +29,7 @@ struct Offer {
     bool rastomat, aspekto;
 };
 
-class Drop : public testing::TestWithParam<Offer> {
+class DropFiles : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -50,6 +51,8 @@ protected:
         QFile whole(dir.filePath("bild.png")), broken(dir.filePath("kaputt.png"));
         ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && broken.open(QIODevice::WriteOnly));
         broken.write(whole.read(20));
+        QFile empty(dir.filePath("leer.png"));
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
     }
     // QTemporaryDir would not find the name with bytes that are not UTF-8.
     void TearDown() override {
@@ -79,7 +82,9 @@ protected:
     static inline const QString notUtf8 = platform::fileNameFromBytes("\xff\xfe.png");
 };
 
-TEST_P(Drop, IsTakenOnlyAsOneLocalFileOfAKnownType) {
+class Drop : public DropFiles, public testing::WithParamInterface<Offer> {};
+
+TEST_P(Drop, IsTakenWhileDraggedByTheAddressesAlone) {
     const Offer& o = GetParam();
     {
         rastomat::RastomatApp app({});
@@ -96,11 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
         Offer{"picture", {"bild.png"}, "", true, true},
         Offer{"pictureWithItsPathAsText", {"bild.png"}, "/tmp/bild.png", true, true},
         Offer{"nameNotUtf8", {platform::fileNameFromBytes("\xff\xfe.png")}, "", true, true},
-        Offer{"video", {"film.mp4"}, "", false, true},
-        Offer{"twoPictures", {"bild.png", "zwei.png"}, "", false, false},
-        Offer{"folder", {"ordner.png"}, "", false, false},
-        Offer{"missing", {"fehlt.png"}, "", false, false},
-        Offer{"remote", {"http://example.org/bild.png"}, "", false, false}),
+        Offer{"video", {"film.mp4"}, "", true, true},
+        Offer{"twoPictures", {"bild.png", "zwei.png"}, "", true, true},
+        Offer{"folder", {"ordner.png"}, "", true, true},
+        Offer{"missing", {"fehlt.png"}, "", true, true},
+        Offer{"remote", {"http://example.org/bild.png"}, "", true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Dropped on a field, the picture's size arrives in the fields, never its
@@ -124,7 +129,16 @@ TEST_F(Drop, APictureDroppedOnAFieldFillsThePixelFields) {
 
 // A dropped file that cannot be used says so for a few seconds at the
 // window, and nothing else in it changes.
-TEST_F(Drop, AnUnusableFileLeavesANoteAndNothingElse) {
+struct Refused {
+    const char* name;
+    QStringList files;
+    const char* note;
+};
+
+class DropRefused : public DropFiles, public testing::WithParamInterface<Refused> {};
+
+TEST_P(DropRefused, LeavesANoteAndNothingElse) {
+    const Refused& row = GetParam();
     rastomat::RastomatApp app({});
     QWidget& window = app.view();
     window.show();
@@ -138,8 +152,9 @@ TEST_F(Drop, AnUnusableFileLeavesANoteAndNothingElse) {
         return s;
     };
     const auto before = state();
-    ASSERT_TRUE(takes(&window, field, {"", {"kaputt.png"}, "", true, true}));
-    std::unique_ptr<QMimeData> data(offer({"", {"kaputt.png"}, "", true, true}));
+    const Offer files{"", row.files, "", true, true};
+    ASSERT_TRUE(takes(&window, field, files));
+    std::unique_ptr<QMimeData> data(offer(files));
     QDropEvent drop(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(field, &drop);
     ASSERT_TRUE(drop.isAccepted());
@@ -147,12 +162,31 @@ TEST_F(Drop, AnUnusableFileLeavesANoteAndNothingElse) {
     QLabel* note = nullptr;
     QTRY_VERIFY_WITH_TIMEOUT((note = window.findChild<QLabel*>("passingNote")) && note->isVisible(),
                              5000);
-    EXPECT_EQ(note->text(),
-              "„kaputt.png“ wurde nicht übernommen: Die Datei ist kein lesbares Bild.");
+    EXPECT_EQ(note->text(), QString::fromUtf8(row.note));
     EXPECT_TRUE(window.rect().contains(note->geometry()));
     EXPECT_EQ(state(), before);
     EXPECT_EQ(window.focusWidget(), field);
     QTRY_VERIFY_WITH_TIMEOUT(!note->isVisible(), 6000);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DropRefused,
+    testing::Values(
+        Refused{"cut",
+                {"kaputt.png"},
+                "„kaputt.png“ wurde nicht übernommen: Die Datei ist kein lesbares Bild."},
+        Refused{"empty", {"leer.png"}, "„leer.png“ wurde nicht übernommen: Die Datei ist leer."},
+        Refused{"two", {"bild.png", "zwei.png"}, "Bitte nur eine Datei ablegen."},
+        Refused{"folder",
+                {"ordner.png"},
+                "„ordner.png“ wurde nicht übernommen: Die Datei ist ein Ordner."},
+        Refused{"video",
+                {"film.mp4"},
+                "„film.mp4“ wurde nicht übernommen: Die Datei ist ein Video, kein Bild."},
+        Refused{"remote",
+                {"http://example.org/bild.png"},
+                "„http://example.org/bild.png“ wurde nicht übernommen: Die Datei liegt nicht "
+                "auf diesem Rechner."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
