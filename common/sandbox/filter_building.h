@@ -25,4 +25,11 @@ bool add(const Context& ctx, std::uint32_t action, const char* name,
 // Empty on any failure.
 std::vector<sock_filter> exported(const Context& ctx);
 
+// Where clone's flags are: its first argument, its second on s390.
+#if defined(__s390__)
+constexpr unsigned CloneFlagsArgument = 1;
+#else
+constexpr unsigned CloneFlagsArgument = 0;
+#endif
+
 } // namespace sandbox::filter

@@ -48,12 +48,6 @@ constexpr const char* Files[] = {"open",     "openat",   "openat2",  "creat",   
 constexpr scmp_datum_t CloneMask = CLONE_THREAD | CLONE_NEWNS | CLONE_NEWCGROUP | CLONE_NEWUTS |
                                    CLONE_NEWIPC | CLONE_NEWUSER | CLONE_NEWPID | CLONE_NEWNET;
 
-#if defined(__s390__)
-constexpr unsigned CloneFlagsArgument = 1;
-#else
-constexpr unsigned CloneFlagsArgument = 0;
-#endif
-
 bool addReaderRules(const filter::Context& ctx, pid_t self) {
     const auto pid = static_cast<scmp_datum_t>(self);
     bool ok = true;
@@ -65,7 +59,8 @@ bool addReaderRules(const filter::Context& ctx, pid_t self) {
     for (const char* name : Files)
         ok = ok && add(ctx, SCMP_ACT_ERRNO(EACCES), name);
     ok = ok && add(ctx, SCMP_ACT_ERRNO(ENOSYS), "clone3");
-    allow("clone", SCMP_CMP(CloneFlagsArgument, SCMP_CMP_MASKED_EQ, CloneMask, CLONE_THREAD));
+    allow("clone",
+          SCMP_CMP(filter::CloneFlagsArgument, SCMP_CMP_MASKED_EQ, CloneMask, CLONE_THREAD));
     if (AddressSanitizer) {
         // A sanitizer's report goes to standard error, and its runtime tests
         // whether memory is readable (the check of a C++ object's type) by

@@ -64,12 +64,6 @@ constexpr scmp_datum_t NamespaceFlags[] = {CLONE_NEWNS,  CLONE_NEWCGROUP, CLONE_
 // A flag that lets open or openat write, create or truncate.
 constexpr scmp_datum_t WritingFlags[] = {O_WRONLY, O_RDWR, O_CREAT, O_TRUNC};
 
-#if defined(__s390__)
-constexpr unsigned CloneFlagsArgument = 1;
-#else
-constexpr unsigned CloneFlagsArgument = 0;
-#endif
-
 // The kernel reads ioctl's request as 32 bits.
 constexpr scmp_datum_t RequestBits = 0xffffffffU;
 
@@ -94,10 +88,12 @@ bool addChildRules(const filter::Context& ctx) {
     for (const char* name : ChangingFiles)
         refuse(name, EACCES);
     refuse("clone3", ENOSYS);
-    refuse("clone", EPERM, SCMP_CMP(CloneFlagsArgument, SCMP_CMP_MASKED_EQ, CLONE_THREAD, 0));
+    refuse("clone", EPERM,
+           SCMP_CMP(filter::CloneFlagsArgument, SCMP_CMP_MASKED_EQ, CLONE_THREAD, 0));
     // A masked test holds when all the masked bits are set: one rule per flag.
     for (scmp_datum_t flag : NamespaceFlags)
-        refuse("clone", EPERM, SCMP_CMP(CloneFlagsArgument, SCMP_CMP_MASKED_EQ, flag, flag));
+        refuse("clone", EPERM,
+               SCMP_CMP(filter::CloneFlagsArgument, SCMP_CMP_MASKED_EQ, flag, flag));
     for (scmp_datum_t flag : WritingFlags) {
         refuse("open", EACCES, SCMP_A1(SCMP_CMP_MASKED_EQ, flag, flag));
         refuse("openat", EACCES, SCMP_A2(SCMP_CMP_MASKED_EQ, flag, flag));
