@@ -12,8 +12,6 @@ namespace dpi {
 
 namespace {
 
-constexpr double LargestResolution = 1e9;
-
 struct Side {
     double originalCm, paperCm;
 };
@@ -47,20 +45,7 @@ std::optional<long long> enlargingResolution(double heightCm, double widthCm, co
     };
     // More resolution never gives fewer pixels: the smallest that reaches
     // lies between 0 (never) and one that does.
-    const double exact = std::min(heightRatio, widthRatio) * PlannedPrintDpi;
-    if (!(exact < LargestResolution)) return std::nullopt;
-    double low = 0;
-    double high = std::max(1.0, std::ceil(exact));
-    while (!enough(high)) {
-        low = high;
-        high *= 2;
-        if (high > 2 * LargestResolution) return std::nullopt;
-    }
-    while (high - low > 1) {
-        const double middle = std::floor((low + high) / 2);
-        (enough(middle) ? high : low) = middle;
-    }
-    return static_cast<long long>(high);
+    return smallestResolution(std::min(heightRatio, widthRatio) * PlannedPrintDpi, enough);
 }
 
 } // namespace dpi

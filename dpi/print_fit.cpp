@@ -76,28 +76,33 @@ std::optional<double> shownCm(double pixels, double resolution) {
     return cm;
 }
 
-std::optional<long long> fittingResolution(double heightPx, double widthPx, const Paper& paper) {
-    if (!usableSize(heightPx, widthPx)) return std::nullopt;
-    const Turned p = turned(heightPx, widthPx, paper);
-    auto fits = [&](double r) {
-        return sideFits(heightPx, r, p.height) && sideFits(widthPx, r, p.width);
-    };
-    // Shown sizes only shrink as the resolution grows: search the smallest
-    // that fits between 0 (never fits) and a resolution that does.
-    const double exact = std::max(heightPx * CmPerInch / p.height, widthPx * CmPerInch / p.width);
-    if (!(exact < LargestResolution)) return std::nullopt;
+std::optional<long long> smallestResolution(double guess,
+                                            const std::function<bool(double)>& holds) {
+    if (!(guess < LargestResolution)) return std::nullopt;
+    // Between 0 (does not hold) and a resolution that holds.
     double low = 0;
-    double high = std::max(1.0, std::ceil(exact));
-    while (!fits(high)) {
+    double high = std::max(1.0, std::ceil(guess));
+    while (!holds(high)) {
         low = high;
         high *= 2;
         if (high > 2 * LargestResolution) return std::nullopt;
     }
     while (high - low > 1) {
         const double middle = std::floor((low + high) / 2);
-        (fits(middle) ? high : low) = middle;
+        (holds(middle) ? high : low) = middle;
     }
     return static_cast<long long>(high);
+}
+
+std::optional<long long> fittingResolution(double heightPx, double widthPx, const Paper& paper) {
+    if (!usableSize(heightPx, widthPx)) return std::nullopt;
+    const Turned p = turned(heightPx, widthPx, paper);
+    auto fits = [&](double r) {
+        return sideFits(heightPx, r, p.height) && sideFits(widthPx, r, p.width);
+    };
+    // Shown sizes only shrink as the resolution grows.
+    return smallestResolution(
+        std::max(heightPx * CmPerInch / p.height, widthPx * CmPerInch / p.width), fits);
 }
 
 std::optional<long long> fillingResolution(double heightPx, double widthPx, const Paper& paper) {
@@ -107,22 +112,12 @@ std::optional<long long> fillingResolution(double heightPx, double widthPx, cons
         return sideFills(heightPx, r, p.height) && sideFills(widthPx, r, p.width);
     };
     if (!fills(1)) return std::nullopt;
-    // The mirror of the fit: the largest that fills, between 1 (fills) and
-    // a resolution that does not.
-    const double exact = std::min(heightPx * CmPerInch / p.height, widthPx * CmPerInch / p.width);
-    if (!(exact < LargestResolution)) return std::nullopt;
-    double low = 1;
-    double high = std::max(2.0, std::ceil(exact) + 1);
-    while (fills(high)) {
-        low = high;
-        high *= 2;
-        if (high > 2 * LargestResolution) return std::nullopt;
-    }
-    while (high - low > 1) {
-        const double middle = std::floor((low + high) / 2);
-        (fills(middle) ? low : high) = middle;
-    }
-    return static_cast<long long>(low);
+    // The mirror of the fit: one below the smallest that no longer fills.
+    const auto beyond = smallestResolution(
+        std::min(heightPx * CmPerInch / p.height, widthPx * CmPerInch / p.width) + 1,
+        [&](double r) { return !fills(r); });
+    if (!beyond) return std::nullopt;
+    return *beyond - 1;
 }
 
 std::optional<int> borderPercent(double heightPx, double widthPx, long long resolution,

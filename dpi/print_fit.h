@@ -2,6 +2,7 @@
 #include "common/value/variant.h"
 #include "dpi/paper_sizes.h"
 
+#include <functional>
 #include <optional>
 
 namespace dpi {
@@ -17,6 +18,12 @@ double scanPixels(double cm, double resolution);
 
 // The number the window shows for printCm, or none where it shows none.
 std::optional<double> shownCm(double pixels, double resolution);
+
+// The smallest whole resolution of at least 1 at which `holds`, for a
+// property that stays true once it holds as the resolution grows; `guess`
+// is where it is expected to start. None where it starts beyond any
+// resolution the window shows as plain digits.
+std::optional<long long> smallestResolution(double guess, const std::function<bool(double)>& holds);
 
 // The smallest whole resolution at which a picture's print size, as shown,
 // lies inside the paper, turned to match the picture (across for a
