@@ -18,6 +18,13 @@ namespace {
 
 const char* const selectableProperty = "qtview_selectable";
 
+// What the label shows selected, as a user would type it: the foot line
+// keeps its items together with non-breaking spaces, which are plain ones
+// on the clipboard.
+QString selected(const QLabel* label) {
+    return label->selectedText().replace(QChar::Nbsp, QLatin1Char(' '));
+}
+
 // The label's selection is the only one: the other labels' and the focused
 // field's go.
 void deselectOthers(QLabel* label) {
@@ -40,7 +47,7 @@ public:
                                      static_cast<int>(label->selectedText().size())};
                 const TextRange number = wholeNumberAround(label->text(), word);
                 label->setSelection(number.start, number.length);
-                offerAsPrimarySelection(label->selectedText());
+                offerAsPrimarySelection(selected(label));
                 deselectOthers(label);
             }
             return true;
@@ -58,7 +65,7 @@ void showMenu(QLabel* label, const forms::Control& control, const QPoint& at) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     QAction* copy =
         menu->addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"), label,
-                        [label] { QGuiApplication::clipboard()->setText(label->selectedText()); });
+                        [label] { QGuiApplication::clipboard()->setText(selected(label)); });
     copy->setEnabled(label->hasSelectedText());
     menu->addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"), label,
                     [label] {
@@ -84,7 +91,7 @@ void makeSelectable(QLabel* label, const forms::Control& control) {
 QString selectedLabelText(const QWidget* window) {
     for (QLabel* label : window->findChildren<QLabel*>())
         if (label->property(selectableProperty).toBool() && label->hasSelectedText())
-            return label->selectedText();
+            return selected(label);
     return {};
 }
 

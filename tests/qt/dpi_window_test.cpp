@@ -4,6 +4,9 @@
 #include "common/qtview/foot_line.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
 #include <QTextLayout>
 
 namespace {
@@ -81,11 +84,16 @@ TEST_F(DpiWindowView, TheFootLineLiesBelowTheFramesOnTwoLinesAtMost) {
     layout.beginLayout();
     for (QTextLine shown = layout.createLine(); shown.isValid(); shown = layout.createLine()) {
         shown.setLineWidth(line->contentsRect().width());
-        if (shown.textStart() > 0)
+        if (shown.textStart() > 0) {
             EXPECT_EQ(line->text().mid(shown.textStart() - 2, 2), QStringLiteral("· "));
+        }
     }
     layout.endLayout();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), items);
+    // Copied, its spaces are plain ones again.
+    line->setSelection(0, static_cast<int>(line->text().size()));
+    QTest::keyClick(view->widgetFor("Text1"), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), items);
 }
 
 } // namespace
