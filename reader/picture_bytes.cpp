@@ -47,13 +47,15 @@ std::optional<RawPicture> commonPicture(Bytes bytes) {
     if (format == "jpeg" || format == "png" || format == "tiff" || format == "webp") {
         // Qt turns JPEG and TIFF by their orientation; PNG and WebP carry
         // theirs in EXIF only, which viewers follow too.
-        // Of a file cut after its header, EXIF is what the format's library
-        // read: the metadata comes before the pixels, and what follows may be
-        // gigabytes of anything.
+        // Of a file cut after its header, and of any PNG, EXIF is what the
+        // format's library read: the metadata comes before the pixels, and
+        // what follows may be gigabytes of anything (Exiv2 would copy every
+        // pixel chunk of a PNG to look at it).
+        const bool beforePixels = headerOnly || (format == "png" && own.readBytes > 0);
         const ExifFacts exif =
-            headerOnly && own.exif
+            beforePixels && own.exif
                 ? *own.exif
-                : exifFacts(headerOnly ? Bytes{bytes.data, own.readBytes} : bytes);
+                : exifFacts(beforePixels ? Bytes{bytes.data, own.readBytes} : bytes);
         if (!resolution && format != "png") resolution = exif.resolution;
         if (format == "png" || format == "webp" || headerOnly) raw.swapsSides = exif.swapsSides;
     }
