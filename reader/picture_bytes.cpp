@@ -32,7 +32,10 @@ std::optional<RawPicture> commonPicture(Bytes bytes) {
     if (format == "png") own = pngHeader(bytes);
     if (format == "jpeg") own = jpegHeader(bytes);
     if (format == "bmp") own.resolution = bmpResolution(bytes);
-    const QSize size = format == "gif" ? QSize() : reader.size();
+    // Nor is Qt asked for a PNG's size that libpng has read: Qt's reader
+    // takes a broken chunk before the pixels far longer than libpng does.
+    const bool ownSize = format == "gif" || (format == "png" && own.width > 0 && own.height > 0);
+    const QSize size = ownSize ? QSize() : reader.size();
     // Qt wants more than the header of some formats: a file cut after it
     // has the size its header records, turned as its EXIF says.
     const bool headerOnly = !size.isValid();
