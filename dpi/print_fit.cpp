@@ -120,22 +120,30 @@ std::optional<long long> fillingResolution(double heightPx, double widthPx, cons
     return *beyond - 1;
 }
 
-std::optional<int> borderPercent(double heightPx, double widthPx, long long resolution,
-                                 const Paper& paper) {
+namespace {
+
+// The share of the larger of print and paper that the smaller leaves out,
+// by the areas as shown.
+std::optional<int> printPaperShare(double heightPx, double widthPx, long long resolution,
+                                   const Paper& paper, bool paperIsLarger) {
     const auto h = shownCm(heightPx, static_cast<double>(resolution));
     const auto w = shownCm(widthPx, static_cast<double>(resolution));
     if (!h || !w) return std::nullopt;
     const Turned p = turned(heightPx, widthPx, paper);
-    return sharePercent(*h, *w, p.height, p.width);
+    return paperIsLarger ? sharePercent(*h, *w, p.height, p.width)
+                         : sharePercent(p.height, p.width, *h, *w);
+}
+
+} // namespace
+
+std::optional<int> borderPercent(double heightPx, double widthPx, long long resolution,
+                                 const Paper& paper) {
+    return printPaperShare(heightPx, widthPx, resolution, paper, true);
 }
 
 std::optional<int> cutPercent(double heightPx, double widthPx, long long resolution,
                               const Paper& paper) {
-    const auto h = shownCm(heightPx, static_cast<double>(resolution));
-    const auto w = shownCm(widthPx, static_cast<double>(resolution));
-    if (!h || !w) return std::nullopt;
-    const Turned p = turned(heightPx, widthPx, paper);
-    return sharePercent(p.height, p.width, *h, *w);
+    return printPaperShare(heightPx, widthPx, resolution, paper, false);
 }
 
 } // namespace dpi
